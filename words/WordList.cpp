@@ -1,0 +1,145 @@
+// Loading, filtering, sorting, searching and saving the word list.
+#include "WordList.h"
+
+#include "OrvError.h"
+#include "TextCollation.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+QString shownName(const QString &path)
+{
+    return QFileInfo(path).fileName();
+}
+
+} // namespace
+
+void WordList::append(Entry scrambled)
+{
+    m_entries.push_back(std::move(scrambled));
+    m_dirty = true;
+}
+
+void WordList::removeAt(int i)
+{
+    m_entries.erase(m_entries.begin() + i);
+    m_dirty = true;
+}
+
+void WordList::load(const QString &path)
+{
+    QFile file(path);
+    const auto fail = [&] {
+        m_entries.clear();
+        return OrvError(QStringLiteral("Ne peut ouvrir le fichier %1").arg(shownName(path)));
+    };
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+        throw fail();
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        throw fail();
+    setContent(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+}
+
+void WordList::setContent(std::string_view bytes)
+{
+    // A zero byte ends the text.
+    if (const void *zero = std::memchr(bytes.data(), 0, bytes.size()))
+        bytes = bytes.substr(0, std::size_t(static_cast<const char *>(zero) - bytes.data()));
+
+    m_entries.clear();
+    m_entries.reserve(bytes.size() / 8);
+    const char *p = bytes.data();
+    const char *const end = p + bytes.size();
+    const char *start = p;
+    while (p < end) {
+        const char c = *p;
+        if (c != '\r' && c != '\n') {
+            ++p;
+            continue;
+        }
+        m_entries.emplace_back(start, p);
+        // CR LF is one line end; LF CR is two.
+        p += (c == '\r' && p + 1 < end && p[1] == '\n') ? 2 : 1;
+        start = p;
+    }
+    if (start < end)
+        m_entries.emplace_back(start, end);
+}
+
+QByteArray WordList::content() const
+{
+    qsizetype size = 0;
+    for (const Entry &e : m_entries)
+        size += qsizetype(e.size()) + 2;
+    QByteArray bytes(size, Qt::Uninitialized);
+    char *out = bytes.data();
+    for (const Entry &e : m_entries) {
+        std::memcpy(out, e.data(), e.size());
+        out += e.size();
+        *out++ = '\r';
+        *out++ = '\n';
+    }
+    return bytes;
+}
+
+void WordList::save(const QString &path) const
+{
+    const QString name = shownName(path);
+    QSaveFile file(path);
+    if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly))
+        throw OrvError(QStringLiteral("Ne peut créer le fichier %1").arg(name));
+    const QByteArray bytes = content();
+    if (file.write(bytes) != bytes.size() || !file.commit()) {
+        file.cancelWriting();
+        throw OrvError(QStringLiteral("Erreur d'écriture dans le flux"));
+    }
+}
+
+void WordList::Verifie()
+{
+    const auto unplayable = [](const Entry &e) {
+        return e.size() < std::size_t(MinPlayable) || e.size() > std::size_t(MaxPlayable);
+    };
+    const auto kept = std::remove_if(m_entries.begin(), m_entries.end(), unplayable);
+    if (kept != m_entries.end()) {
+        m_entries.erase(kept, m_entries.end());
+        m_dirty = true;
+    }
+}
+
+bool WordList::isSortedBefore(std::size_t end) const
+{
+    for (std::size_t i = 1; i < end; ++i)
+        if (comparePlainOfScrambled(m_entries[i - 1], m_entries[i]) > 0)
+            return false;
+    return true;
+}
+
+void WordList::Tri()
+{
+    const std::size_t n = m_entries.size();
+    if (n < 2)
+        return;
+    const auto less = [](const Entry &a, const Entry &b) { return comparePlainOfScrambled(a, b) < 0; };
+    // The usual case: one word appended to a list that was sorted; it only needs its place.
+    if (isSortedBefore(n - 1)) {
+        const auto place = std::upper_bound(m_entries.begin(), m_entries.end() - 1, m_entries.back(), less);
+        std::rotate(place, m_entries.end() - 1, m_entries.end());
+        return;
+    }
+    std::sort(m_entries.begin(), m_entries.end(), less);
+}
+
+int WordList::indexOf(std::string_view scrambled) const
+{
+    for (std::size_t i = 0; i < m_entries.size(); ++i)
+        if (equalText(m_entries[i], scrambled))
+            return int(i);
+    return -1;
+}

@@ -1,0 +1,52 @@
+// The game's vocabulary: scrambled entries as stored in Pendu.dat, and the flag that asks for a save.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <string>
+#include <string_view>
+#include <vector>
+
+using Entry = std::string;
+
+class WordList
+{
+public:
+    static constexpr int MinPlayable = 6;
+    static constexpr int MaxPlayable = 12;
+
+    int count() const { return int(m_entries.size()); }
+    bool isEmpty() const { return m_entries.empty(); }
+    const Entry &at(int i) const { return m_entries[std::size_t(i)]; }
+    const std::vector<Entry> &entries() const { return m_entries; }
+
+    // Changes made while the program runs; each sets WordListDirty.
+    void append(Entry scrambled);
+    void removeAt(int i);
+
+    bool WordListDirty() const { return m_dirty; }
+    void setWordListDirty(bool dirty) { m_dirty = dirty; }
+
+    // Replaces the content with the lines of the file; throws OrvError "Ne peut ouvrir le fichier …".
+    void load(const QString &path);
+    // Writes every entry followed by CR LF, atomically: a failed save leaves the old file whole.
+    // Throws OrvError "Ne peut créer le fichier …" or "Erreur d'écriture dans le flux".
+    void save(const QString &path) const;
+
+    // The file's bytes, without the file: what load reads and save writes.
+    void setContent(std::string_view bytes);
+    QByteArray content() const;
+
+    // Drops entries of fewer than 6 or more than 12 characters, keeping the order of the rest.
+    void Verifie();
+    // Sorts by plain text under the list's comparison; only the order of the entries changes.
+    void Tri();
+    // Index of the first entry equal to the scrambled form under the list's comparison, or -1.
+    int indexOf(std::string_view scrambled) const;
+
+private:
+    bool isSortedBefore(std::size_t end) const;
+
+    std::vector<Entry> m_entries;
+    bool m_dirty = false;
+};
