@@ -240,6 +240,10 @@ print("entries read %(lines)d; dropped: proper noun %(proper)d, other "
 print("distinct words: %d" % len(words), file=sys.stderr)
 PY
 
+# Slurs and crude words a family game should not ask for; kept by hand in exclus.txt.
+LC_ALL=C grep -vxFf "$DATA_DIR/exclus.txt" "$WORK/mots.txt" > "$WORK/kept.txt" || true
+mv "$WORK/kept.txt" "$WORK/mots.txt"
+
 count="$(wc -l < "$WORK/mots.txt")"
 (( count >= MIN_WORDS )) || die "only $count words selected (at least $MIN_WORDS expected)"
 LC_ALL=C grep -qvxE "[A-Z]{$MIN_LEN,$MAX_LEN}" "$WORK/mots.txt" &&

@@ -87,6 +87,7 @@ private Q_SLOTS:
     void lookupFindsTheFirstEqualEntry_data();
     void lookupFindsTheFirstEqualEntry();
 
+    void lookupComparesOtherCharactersThroughTheCollator();
     void changesSetTheDirtyFlagAndSavingKeepsIt();
     void saveThatCannotCreateLeavesTheOldFile_data();
     void saveThatCannotCreateLeavesTheOldFile();
@@ -371,6 +372,21 @@ void TestWordList::lookupFindsTheFirstEqualEntry()
 
     const WordList list = listOf(words);
     QCOMPARE(list.indexOf(Crypte(toStd(wanted))), index);
+}
+
+void TestWordList::lookupComparesOtherCharactersThroughTheCollator()
+{
+    // Raw entries, compared as stored: the accented capital equals its small letter.
+    WordList list;
+    list.append("abc");
+    list.append("\xE9t\xE9");
+    list.append("ABC");
+    QCOMPARE(list.indexOf("\xC9T\xC9"), 1);
+    QCOMPARE(list.indexOf("aBc"), 0);
+    QCOMPARE(list.indexOf("\xC9T"), -1);
+    list.removeAt(1);
+    QCOMPARE(list.indexOf("\xC9T\xC9"), -1);
+    QCOMPARE(list.indexOf("abc"), 0);
 }
 
 void TestWordList::changesSetTheDirtyFlagAndSavingKeepsIt()

@@ -9,6 +9,8 @@
 #include <QCollator>
 #include <QLocale>
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -81,20 +83,9 @@ int compareText(std::string_view a, std::string_view b)
 
 bool equalText(std::string_view a, std::string_view b)
 {
-    bool simple = true;
-    bool same = a.size() == b.size();
-    for (std::size_t i = 0; simple && i < a.size(); ++i) {
-        const unsigned char ca = static_cast<unsigned char>(a[i]);
-        simple = Classes[ca] != 0;
-        if (same && simple) {
-            const unsigned char cb = static_cast<unsigned char>(b[i]);
-            simple = Classes[cb] != 0;
-            same = upper(ca) == upper(cb);
-        }
-    }
-    for (std::size_t i = 0; simple && i < b.size(); ++i)
-        simple = Classes[static_cast<unsigned char>(b[i])] != 0;
-    return simple ? same : collatorCompare(a, b) == 0;
+    if (isPrintableAscii(a) && isPrintableAscii(b))
+        return equalIgnoringAsciiCase(a, b);
+    return collatorCompare(a, b) == 0;
 }
 
 int comparePlainOfScrambled(std::string_view a, std::string_view b)

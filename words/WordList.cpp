@@ -21,6 +21,7 @@ QString shownName(const QString &path)
 
 void WordList::append(Entry scrambled)
 {
+    m_printableOnly = m_printableOnly && isPrintableAscii(scrambled);
     m_entries.push_back(std::move(scrambled));
     m_dirty = true;
 }
@@ -54,12 +55,18 @@ void WordList::setContent(std::string_view bytes)
 
     m_entries.clear();
     m_entries.reserve(bytes.size() / 8);
+    m_printableOnly = true;
     const char *p = bytes.data();
     const char *const end = p + bytes.size();
     const char *start = p;
     while (p < end) {
         const char c = *p;
+        if (c >= 0x20 && c < 0x7F) {
+            ++p;
+            continue;
+        }
         if (c != '\r' && c != '\n') {
+            m_printableOnly = false;
             ++p;
             continue;
         }
@@ -138,8 +145,20 @@ void WordList::Tri()
 
 int WordList::indexOf(std::string_view scrambled) const
 {
-    for (std::size_t i = 0; i < m_entries.size(); ++i)
-        if (equalText(m_entries[i], scrambled))
+    if (!isPrintableAscii(scrambled)) {
+        for (std::size_t i = 0; i < m_entries.size(); ++i)
+            if (equalText(m_entries[i], scrambled))
+                return int(i);
+        return -1;
+    }
+    // The usual case: an entry that matches a printable query without regard to case is
+    // printable too, and any other printable entry differs; only the rest needs the collator.
+    for (std::size_t i = 0; i < m_entries.size(); ++i) {
+        const Entry &e = m_entries[i];
+        if (equalIgnoringAsciiCase(e, scrambled))
             return int(i);
+        if (!m_printableOnly && !isPrintableAscii(e) && collatorCompare(e, scrambled) == 0)
+            return int(i);
+    }
     return -1;
 }

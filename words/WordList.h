@@ -49,4 +49,6 @@ private:
 
     std::vector<Entry> m_entries;
     bool m_dirty = false;
+    // Every entry is printable ASCII, so the lookup needs no collator; kept true only while known.
+    bool m_printableOnly = true;
 };

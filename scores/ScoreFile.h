@@ -1,0 +1,58 @@
+// The player's name and the top ten, kept in Orvpendu.ini from one run to the next.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <array>
+#include <string>
+#include <string_view>
+
+// One rank of the top ten: both texts as the file's 8-bit bytes; both empty for an empty rank.
+struct TopTenEntry
+{
+    std::string name;
+    std::string score;
+
+    QString nameText() const;
+    QString scoreText() const;
+    bool operator==(const TopTenEntry &) const = default;
+};
+
+class ScoreFile
+{
+public:
+    static constexpr int Ranks = 10;
+    static constexpr std::size_t MaxScoreText = 255;
+    using Table = std::array<TopTenEntry, Ranks>;
+
+    // The folder that holds the file; the program passes its current directory.
+    explicit ScoreFile(QString folder);
+
+    const std::string &PlayerName() const { return m_playerName; }
+    void setPlayerName(std::string name) { m_playerName = std::move(name); }
+    QString playerNameText() const;
+    // Characters Windows-1252 cannot hold become '?'.
+    void setPlayerNameText(const QString &name);
+
+    // Rank 1 first.
+    const Table &TopTen() const { return m_topTen; }
+
+    // Reads the file silently; a missing file leaves the name and the table empty.
+    void LoadScoreFile();
+    // Ranks the run's score under PlayerName. Only the first call of a run does anything.
+    // Throws OrvError when a score text it has to compare is not an integer, leaving TopTen unchanged.
+    void MeilleurScore(qint32 score);
+    // Writes the file silently and atomically; does nothing unless LoadScoreFile has read it.
+    void SaveScoreFile() const;
+
+private:
+    QString filePath() const;
+    void setContent(std::string_view bytes);
+    QByteArray content() const;
+
+    QString m_folder;
+    std::string m_playerName;
+    Table m_topTen;
+    bool m_loaded = false;
+    bool m_ranked = false;
+};
