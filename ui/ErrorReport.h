@@ -1,0 +1,32 @@
+// The general error report: every handler runs through guarded(), which shows what it throws.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <utility>
+
+class QWidget;
+
+namespace ErrorReport {
+
+// Shows the error box: error icon, caption "Orv Pendu", the text with its full stop.
+void show(QWidget *parent, const QString &text);
+
+// Runs a handler; an error ends it, is reported, and the event loop goes on.
+// Returns false when the handler was ended by an error.
+bool guarded(QWidget *parent, const std::function<void()> &handler);
+
+// Tests collect the reports instead of showing modal boxes; an empty function restores the box.
+void setSinkForTests(std::function<void(const QString &)> sink);
+
+} // namespace ErrorReport
+
+// connect() whose slot runs through the error report.
+template <typename Sender, typename Signal, typename Handler>
+QMetaObject::Connection connectGuarded(Sender *sender, Signal signal, QWidget *context, Handler handler)
+{
+    return QObject::connect(sender, signal, context, [context, handler = std::move(handler)](auto &&...) {
+        ErrorReport::guarded(context, handler);
+    });
+}
