@@ -1,32 +1,12 @@
 // Word-file speed on a generated list of 1,000,000 entries of 1 to 14 letters, beside raw file I/O.
-#include "Scramble.h"
-#include "WordList.h"
+#include "GeneratedList.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
-#include <random>
-
 namespace {
-
-constexpr int Entries = 1'000'000;
-
-// The same bytes on every run: a fixed seed and plain modulo draws.
-WordList generatedList()
-{
-    std::mt19937 rng(20261208);
-    WordList list;
-    for (int i = 0; i < Entries; ++i) {
-        std::string word(1 + rng() % 14, 'A');
-        for (char &c : word)
-            c = char('A' + rng() % 26);
-        list.append(Crypte(word));
-    }
-    list.setWordListDirty(false);
-    return list;
-}
 
 struct Fixture
 {

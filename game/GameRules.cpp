@@ -26,6 +26,12 @@ QString countText(qint32 n, const QString &singular, const QString &pluralSuffix
     return n == 1 ? singular : QString::number(n) + pluralSuffix;
 }
 
+// The score is a 32-bit counter that wraps round rather than overflowing.
+void addToScore(qint32 &score, qint32 points)
+{
+    score = qint32(quint32(score) + quint32(points));
+}
+
 QChar upperAsciiLetter(QChar c)
 {
     return (c >= u'a' && c <= u'z') ? QChar(c.unicode() - u'a' + u'A') : c;
@@ -180,7 +186,7 @@ void GameRules::Echec()
     m_totals.WinStreak = 0;
     ++m_totals.Games;
     ++m_totals.Losses;
-    m_totals.Score += 60 - 10 * m_state.Misses;
+    addToScore(m_totals.Score, 60 - 10 * m_state.Misses);
     m_display.lines[GameDisplay::ResultLine] = QStringLiteral("Perdu!!!");
     m_display.lines[GameDisplay::RemarkLine] = QStringLiteral("La solution était");
     m_display.lines[GameDisplay::SolutionLine] = m_state.SecretWord;
@@ -195,7 +201,7 @@ void GameRules::Gagne()
     Notifier notifier(*this);
     ++m_totals.Games;
     ++m_totals.Wins;
-    m_totals.Score += 60 - 10 * m_state.Misses;
+    addToScore(m_totals.Score, 60 - 10 * m_state.Misses);
     ++m_totals.WinStreak;
     m_display.lines[GameDisplay::ResultLine] = QStringLiteral("Gagné!!!");
     m_display.lines[GameDisplay::RemarkLine] = QStringLiteral("Bravo!!!");
@@ -212,7 +218,7 @@ void GameRules::Gagne()
     m_timer2.start();
     setAnimationRunning(true);
     m_display.lines[GameDisplay::RemarkLine] = QStringLiteral("Bonus!!!");
-    m_totals.Score += 50;
+    addToScore(m_totals.Score, 50);
     m_display.scoreCounter = QString::number(m_totals.Score);
 }
 
@@ -248,7 +254,7 @@ void GameRules::Button13Click()
     if (hidden >= 0)
         m_display.jokerCaption = m_state.SecretWord.at(hidden);
     if (!m_display.vitaminVisible) {
-        m_totals.Score -= 10;
+        addToScore(m_totals.Score, -10);
         m_display.scoreCounter = QString::number(m_totals.Score);
     }
     m_display.vitaminVisible = false;

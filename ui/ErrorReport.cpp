@@ -4,6 +4,8 @@
 #include "OrvError.h"
 
 #include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 #include <exception>
 #include <new>
 
@@ -14,6 +16,8 @@ std::function<void(const QString &)> &sink()
     static std::function<void(const QString &)> instance;
     return instance;
 }
+
+void showSafely(QWidget *parent, const QString &text);
 
 } // namespace
 
@@ -29,26 +33,52 @@ void ErrorReport::show(QWidget *parent, const QString &text)
     box.exec();
 }
 
-bool ErrorReport::guarded(QWidget *parent, const std::function<void()> &handler)
+namespace {
+
+// Runs the handler; returns the text of what it threw, or a null string when it completed.
+QString errorOf(const std::function<void()> &handler)
 {
-    QString text;
     try {
         handler();
-        return true;
+        return QString();
     } catch (const OrvError &e) {
-        text = e.text();
+        return e.text().isNull() ? QStringLiteral("") : e.text();
     } catch (const std::bad_alloc &) {
-        text = QStringLiteral("Mémoire insuffisante");
+        return QStringLiteral("Mémoire insuffisante");
     } catch (const std::exception &e) {
-        text = QString::fromLocal8Bit(e.what());
+        return QString::fromLocal8Bit(e.what());
     } catch (...) {
-        text = QStringLiteral("Erreur inattendue");
+        return QStringLiteral("Erreur inattendue");
     }
-    // The box itself runs an event loop; nothing it does may escape either.
+}
+
+void showSafely(QWidget *parent, const QString &text)
+{
+    // The box runs an event loop of its own; nothing it does may escape either.
     try {
-        show(parent, text);
+        ErrorReport::show(parent, text);
     } catch (...) {
     }
+}
+
+} // namespace
+
+bool ErrorReport::guarded(QWidget *parent, const std::function<void()> &handler)
+{
+    const QString text = errorOf(handler);
+    if (text.isNull())
+        return true;
+    showSafely(parent, text);
+    return false;
+}
+
+bool ErrorReport::guardedDeferred(QWidget *parent, const std::function<void()> &handler)
+{
+    const QString text = errorOf(handler);
+    if (text.isNull())
+        return true;
+    QPointer<QWidget> guard(parent);
+    QTimer::singleShot(0, [guard, text] { showSafely(guard.data(), text); });
     return false;
 }
 

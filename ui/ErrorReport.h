@@ -17,6 +17,10 @@ void show(QWidget *parent, const QString &text);
 // Returns false when the handler was ended by an error.
 bool guarded(QWidget *parent, const std::function<void()> &handler);
 
+// As guarded(), but the error box waits for the event loop: for handlers that run while a
+// window is being shown, so the box appears over the painted window.
+bool guardedDeferred(QWidget *parent, const std::function<void()> &handler);
+
 // Tests collect the reports instead of showing modal boxes; an empty function restores the box.
 void setSinkForTests(std::function<void(const QString &)> sink);
 

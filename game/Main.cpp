@@ -1,0 +1,280 @@
+// The main window's handlers: start-up, shut-down, the game's input and the routing of the menus.
+#include "Main.h"
+
+#include "CaptionButton.h"
+#include "ErrorReport.h"
+#include "HeaderBar.h"
+#include "HelpViewer.h"
+#include "Hints.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QStackedWidget>
+#include <QTime>
+#include <QToolButton>
+
+namespace {
+const QString WordFileName = QStringLiteral("Pendu.dat");
+}
+
+TMainForm::TMainForm(const QString &folder, QWidget *parent)
+    : QMainWindow(parent), m_folder(folder), m_rules(m_wordList, m_random), m_scores(folder)
+{
+    setObjectName(QStringLiteral("MainForm"));
+    createControls();
+    connect(&m_rules, &GameRules::displayChanged, this, &TMainForm::render);
+    m_timer1.setInterval(1000);
+    connect(&m_timer1, &QTimer::timeout, this, [this] { ErrorReport::guarded(this, [this] { Timer1Timer(); }); });
+    m_timer1.start();
+    Timer1Timer();
+    render();
+}
+
+TMainForm::~TMainForm() = default;
+
+void TMainForm::FormShow()
+{
+    FormResize();
+    m_wordList.load(QDir(m_folder).filePath(WordFileName));
+    m_wordFileLoaded = true;
+    m_wordList.Verifie();
+    m_scores.LoadScoreFile();
+    m_wordList.setWordListDirty(false);
+    m_rules.startUp();
+}
+
+// Returns false when the word file could not be written: the window then stays open.
+bool TMainForm::FormClose()
+{
+    // A score text that cannot be read is reported; the table is then kept as it was.
+    ErrorReport::guarded(this, [this] { m_scores.MeilleurScore(m_rules.totals().Score); });
+    m_scores.SaveScoreFile();
+    if (!m_wordList.WordListDirty())
+        return true;
+    return ErrorReport::guarded(this, [this] { m_wordList.save(QDir(m_folder).filePath(WordFileName)); });
+}
+
+void TMainForm::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_shown)
+        return;
+    m_shown = true;
+    ErrorReport::guardedDeferred(this, [this] { FormShow(); });
+}
+
+void TMainForm::closeEvent(QCloseEvent *event)
+{
+    if (m_closing) {
+        event->ignore();
+        return;
+    }
+    m_closing = true;
+    const bool mayClose = FormClose();
+    m_closing = false;
+    if (mayClose)
+        event->accept();
+    else
+        event->ignore();
+}
+
+void TMainForm::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    if (text.size() == 1)
+        ErrorReport::guarded(this, [this, c = text.at(0)] { m_rules.FormKeyPress(c); });
+    QMainWindow::keyPressEvent(event);
+}
+
+void TMainForm::resizeEvent(QResizeEvent *event)
+{
+    QMainWindow::resizeEvent(event);
+    FormResize();
+}
+
+bool TMainForm::event(QEvent *event)
+{
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1
+        && static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier) {
+        ErrorReport::guarded(this, [this] { showHelpContext(2); });
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::Resize:
+        if (watched == centralWidget())
+            layoutClientArea(centralWidget());
+        break;
+    case QEvent::Enter:
+        if (qobject_cast<QToolButton *>(watched))
+            ShowHint(longHint(watched));
+        break;
+    case QEvent::Leave:
+        if (qobject_cast<QToolButton *>(watched))
+            ShowHint(QString());
+        break;
+    case QEvent::KeyPress:
+        if (auto *menu = qobject_cast<QMenu *>(watched); menu && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1) {
+            const int context = menu->property("helpContext").toInt();
+            menu->close();
+            ErrorReport::guarded(this, [this, context] { showHelpContext(context); });
+            return true;
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TMainForm::render()
+{
+    const GameDisplay &d = m_rules.display();
+    for (std::size_t i = 0; i < m_boxes.size(); ++i) {
+        m_boxes[i]->setVisible(d.boxVisible[i]);
+        m_boxes[i]->setText(d.boxCaption[i]);
+        m_boxes[i]->setAccessibleName(d.boxCaption[i] == QLatin1String(".") ? QStringLiteral("lettre cachée")
+                                                                             : d.boxCaption[i]);
+    }
+    for (std::size_t i = 0; i < m_keys.size(); ++i)
+        m_keys[i]->setEnabled(d.keyEnabled[i]);
+    for (std::size_t i = 0; i < m_lines.size(); ++i)
+        m_lines[i]->setText(d.lines[i]);
+    const QString counters[4] = {d.gamesCounter, d.winsCounter, d.lossesCounter, d.scoreCounter};
+    for (std::size_t i = 0; i < m_counters.size(); ++i)
+        m_counters[i]->setSectionText(1, counters[i]);
+    m_gallows->setCurrentIndex(d.gallowsPage);
+    m_vitamin->setVisible(d.vitaminVisible);
+    m_joker->setText(d.jokerCaption);
+}
+
+void TMainForm::OpenItemClick()
+{
+    m_rules.OpenItemClick();
+}
+
+void TMainForm::ExitItemClick()
+{
+    close();
+}
+
+void TMainForm::SpeedButtonClick(int index)
+{
+    m_rules.LetterKeyClick(char('A' + index));
+}
+
+void TMainForm::Button13Click()
+{
+    m_rules.Button13Click();
+}
+
+void TMainForm::Timer1Timer()
+{
+    m_clockPanel->setText(QStringLiteral("    ") + QTime::currentTime().toString(QStringLiteral("HH:mm:ss")));
+}
+
+void TMainForm::ShowHint(const QString &hint)
+{
+    m_hintPanel->setText(hint);
+}
+
+void TMainForm::FormResize()
+{
+    m_hintPanel->setFixedWidth(std::max(0, frameGeometry().width() - 100));
+}
+
+void TMainForm::runModal(QDialog *dialog)
+{
+    if (dialog)
+        dialog->exec();
+}
+
+void TMainForm::Ajoutermot1Click()
+{
+    runModal(m_forms.Ajout);
+}
+
+void TMainForm::Supprimermot1Click()
+{
+    runModal(m_forms.Ajout);
+}
+
+void TMainForm::Dictionnaire1Click()
+{
+    runModal(m_forms.Dico);
+}
+
+void TMainForm::Statistiques1Click()
+{
+    runModal(m_forms.Stats);
+}
+
+void TMainForm::Recherchedemots1Click()
+{
+    runModal(m_forms.RMots);
+}
+
+void TMainForm::Joueur1Click()
+{
+    runModal(m_forms.FJoueur);
+}
+
+void TMainForm::Top101Click()
+{
+    runModal(m_forms.Meilleurs);
+}
+
+void TMainForm::Calendrier1Click()
+{
+    runModal(m_forms.Calendrier);
+}
+
+void TMainForm::Calculatrice1Click()
+{
+    runModal(m_forms.Pocket);
+}
+
+void TMainForm::Hotloge1Click()
+{
+    runModal(m_forms.Horloge);
+}
+
+void TMainForm::About1Click()
+{
+    runModal(m_forms.AboutBox);
+}
+
+HelpViewer *TMainForm::helpViewer()
+{
+    if (!m_helpViewer)
+        m_helpViewer = new HelpViewer(this);
+    return m_helpViewer;
+}
+
+void TMainForm::HContents()
+{
+    helpViewer()->showContents();
+}
+
+void TMainForm::HSearch()
+{
+    helpViewer()->showSearch(QString());
+}
+
+void TMainForm::HowToUse()
+{
+    helpViewer()->showHelpOnHelp();
+}
+
+void TMainForm::showHelpContext(int contextNumber)
+{
+    helpViewer()->showContext(contextNumber);
+}

@@ -1,0 +1,136 @@
+// TMainForm: the main window — the game, the letter keyboard, the menus, the toolbar and the status bar.
+#pragma once
+
+#include "GameRules.h"
+#include "RandomSource.h"
+#include "ScoreFile.h"
+#include "WordList.h"
+
+#include <QDialog>
+#include <QMainWindow>
+#include <QTimer>
+#include <array>
+
+class CaptionButton;
+class HeaderBar;
+class HelpViewer;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QStackedWidget;
+class QToolButton;
+
+class TMainForm : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    static constexpr int OuterWidth = 765;
+    static constexpr int OuterHeight = 542;
+
+    // The windows it opens, created once at start-up after the main window.
+    struct Forms
+    {
+        QDialog *Ajout = nullptr;
+        QDialog *AboutBox = nullptr;
+        QDialog *Stats = nullptr;
+        QDialog *Dico = nullptr;
+        QDialog *RMots = nullptr;
+        QDialog *FJoueur = nullptr;
+        QDialog *Meilleurs = nullptr;
+        QDialog *Calendrier = nullptr;
+        QDialog *Horloge = nullptr;
+        QDialog *Pocket = nullptr;
+    };
+
+    // FormCreate. The data files live in folder (the program passes its current directory).
+    explicit TMainForm(const QString &folder, QWidget *parent = nullptr);
+    ~TMainForm() override;
+
+    void setForms(const Forms &forms) { m_forms = forms; }
+    bool wordFileLoaded() const { return m_wordFileLoaded; }
+
+    WordList &wordList() { return m_wordList; }
+    GameRules &rules() { return m_rules; }
+    ScoreFile &scores() { return m_scores; }
+
+    // Start-up and shut-down; the events call them, tests may too.
+    void FormShow();
+    bool FormClose();
+
+    // Menu and toolbar commands.
+    void OpenItemClick();
+    void ExitItemClick();
+    void Ajoutermot1Click();
+    void Supprimermot1Click();
+    void Dictionnaire1Click();
+    void Statistiques1Click();
+    void Recherchedemots1Click();
+    void Joueur1Click();
+    void Top101Click();
+    void Calendrier1Click();
+    void Calculatrice1Click();
+    void Hotloge1Click();
+    void HContents();
+    void HSearch();
+    void HowToUse();
+    void About1Click();
+    void showHelpContext(int contextNumber);
+
+    void SpeedButtonClick(int index);
+    void Button13Click();
+    void Timer1Timer();
+    void ShowHint(const QString &hint);
+    void FormResize();
+
+protected:
+    bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private:
+    // Layout, in MainLayout.cpp.
+    void createControls();
+    void createMenu();
+    void createToolbar(QWidget *client);
+    void createGallows(QWidget *client);
+    void createLetterBoxes(QWidget *client);
+    void createRightPanel(QWidget *client);
+    void createKeyboard(QWidget *client);
+    void createStatusBar();
+    void layoutClientArea(QWidget *client);
+    QAction *addMenuEntry(QMenu *menu, const char *name, const QString &caption, const QString &hint,
+                          void (TMainForm::*handler)());
+    QToolButton *addSpeedButton(QWidget *panel, const char *name, int left, const QString &picture,
+                                const QString &hint, void (TMainForm::*handler)());
+
+    void render();
+    void runModal(QDialog *dialog);
+    HelpViewer *helpViewer();
+
+    QString m_folder;
+    WordList m_wordList;
+    SystemRandomSource m_random;
+    GameRules m_rules;
+    ScoreFile m_scores;
+    Forms m_forms;
+    HelpViewer *m_helpViewer = nullptr;
+
+    bool m_shown = false;
+    bool m_closing = false;
+    bool m_wordFileLoaded = false;
+
+    std::array<CaptionButton *, GameDisplay::BoxCount> m_boxes{};
+    std::array<CaptionButton *, GameDisplay::KeyCount> m_keys{};
+    std::array<QLabel *, GameDisplay::LineCount> m_lines{};
+    std::array<HeaderBar *, 4> m_counters{};
+    QStackedWidget *m_gallows = nullptr;
+    QToolButton *m_vitamin = nullptr;
+    QPushButton *m_joker = nullptr;
+    QLabel *m_hintPanel = nullptr;
+    QLabel *m_clockPanel = nullptr;
+    QTimer m_timer1;
+};

@@ -1,0 +1,357 @@
+// The main window: the game through its controls, the keyboard, hints, start-up and shut-down on real files.
+#include "ErrorReport.h"
+#include "Fonts.h"
+#include "HeaderBar.h"
+#include "Main.h"
+#include "OrvError.h"
+#include "Scramble.h"
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QDir>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QToolButton>
+#include <memory>
+
+namespace {
+
+QByteArray wordFile(const std::vector<std::string> &words)
+{
+    QByteArray bytes;
+    for (const auto &w : words)
+        bytes += toQByteArray(Crypte(w)) + "\r\n";
+    return bytes;
+}
+
+} // namespace
+
+class TestMainWindow : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void keyboardPlaysOnlyNewLettersOfAToZ_data();
+    void keyboardPlaysOnlyNewLettersOfAToZ();
+    void nothingPlaysBeforeTheFirstGame();
+    void aWonGameThroughTheLetterKeys();
+    void aLostGameThroughTheLetterKeys();
+    void newGameMidGameStartsAfresh();
+    void hintPanelFollowsTheWindowWidth();
+    void hintsGoToTooltipAndStatusBar_data();
+    void hintsGoToTooltipAndStatusBar();
+    void vitaminIconDoesNothingWhenClicked();
+
+    void untouchedListLeavesTheWordFileAlone();
+    void removedWordRewritesTheWordFile();
+    void scoreFileWrittenAtEveryExit();
+    void unreadableWordFileKeepsTheScoreFileAndTheKeyboard();
+    void failedWordSaveKeepsTheWindowOpen();
+
+    void errorBoxAddsAFullStop_data();
+    void errorBoxAddsAFullStop();
+
+private:
+    void start(const QByteArray &words);
+    QPushButton *key(char letter) const;
+    QString line(int n) const;
+    QString counter(int header) const;
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<TMainForm> m_window;
+    QStringList m_errors;
+};
+
+void TestMainWindow::initTestCase()
+{
+    Fonts::installSubstitutions();
+}
+
+void TestMainWindow::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    m_errors.clear();
+    ErrorReport::setSinkForTests([this](const QString &text) { m_errors << text; });
+}
+
+void TestMainWindow::cleanup()
+{
+    if (m_window) {
+        m_window->setForms({});
+        m_window->hide();
+    }
+    m_window.reset();
+    ErrorReport::setSinkForTests({});
+}
+
+void TestMainWindow::start(const QByteArray &words)
+{
+    if (!words.isNull())
+        QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("Pendu.dat")), words));
+    m_window = std::make_unique<TMainForm>(m_dir->path());
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    // The first show runs once the window is on screen.
+    QTRY_VERIFY(m_window->wordFileLoaded() || !m_errors.isEmpty());
+}
+
+QPushButton *TestMainWindow::key(char letter) const
+{
+    return m_window->findChild<QPushButton *>(QStringLiteral("SpeedButton%1").arg(letter - 'A' + 1));
+}
+
+QString TestMainWindow::line(int n) const
+{
+    return m_window->findChild<QLabel *>(QStringLiteral("Label%1").arg(n))->text();
+}
+
+QString TestMainWindow::counter(int header) const
+{
+    return m_window->findChild<HeaderBar *>(QStringLiteral("Header%1").arg(header))->sectionText(1);
+}
+
+void TestMainWindow::keyboardPlaysOnlyNewLettersOfAToZ_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<int>("tries");
+
+    QTest::newRow("lower case plays its capital") << QStringLiteral("a") << 1;
+    QTest::newRow("capital") << QStringLiteral("A") << 1;
+    QTest::newRow("same letter twice") << QStringLiteral("aA") << 1;
+    QTest::newRow("digit") << QStringLiteral("7") << 0;
+    QTest::newRow("space") << QStringLiteral(" ") << 0;
+    QTest::newRow("accented letter") << QStringLiteral("é") << 0;
+    QTest::newRow("two letters") << QStringLiteral("iz") << 2;
+}
+
+void TestMainWindow::keyboardPlaysOnlyNewLettersOfAToZ()
+{
+    QFETCH(QString, typed);
+    QFETCH(int, tries);
+
+    start(wordFile({"MAISON"}));
+    QTest::keyClick(m_window.get(), Qt::Key_F2);
+    for (QChar c : typed)
+        QTest::sendKeyEvent(QTest::Click, m_window.get(), Qt::Key_unknown, QString(c), Qt::NoModifier);
+    QCOMPARE(m_window->rules().state().Tries, tries);
+    if (typed.contains(u'a', Qt::CaseInsensitive))
+        QVERIFY(!key('A')->isEnabled());
+}
+
+void TestMainWindow::nothingPlaysBeforeTheFirstGame()
+{
+    start(wordFile({"MAISON"}));
+    QTest::sendKeyEvent(QTest::Click, m_window.get(), Qt::Key_A, QStringLiteral("a"), Qt::NoModifier);
+    QTest::mouseClick(key('M'), Qt::LeftButton);
+    QCOMPARE(m_window->rules().state().Tries, 0);
+    QCOMPARE(line(1), QString());
+    QCOMPARE(m_window->findChild<QStackedWidget *>(QStringLiteral("Notebook1"))->currentIndex(), 6);
+}
+
+void TestMainWindow::aWonGameThroughTheLetterKeys()
+{
+    start(wordFile({"MAISON"}));
+    m_window->findChild<QToolButton *>(QStringLiteral("OpenBtn"))->click();
+    QCOMPARE(m_window->findChild<QPushButton *>(QStringLiteral("Button1"))->text(), QStringLiteral("M"));
+    QCOMPARE(m_window->findChild<QPushButton *>(QStringLiteral("Button2"))->text(), QStringLiteral("."));
+    QVERIFY(m_window->findChild<QPushButton *>(QStringLiteral("Button7"))->isHidden());
+
+    for (char c : std::string("ZAIOS"))
+        QTest::mouseClick(key(c), Qt::LeftButton);
+    QCOMPARE(line(1), QStringLiteral("5 Essais"));
+    QCOMPARE(line(2), QStringLiteral("1 Echec"));
+    QCOMPARE(line(3), QStringLiteral("Gagné!!!"));
+    QCOMPARE(line(4), QStringLiteral("Bravo!!!"));
+    QCOMPARE(counter(2), QStringLiteral("1"));
+    QCOMPARE(counter(3), QStringLiteral("1"));
+    QCOMPARE(counter(4), QStringLiteral("0"));
+    QCOMPARE(counter(5), QStringLiteral("50"));
+    QVERIFY(!key('B')->isEnabled());
+}
+
+void TestMainWindow::aLostGameThroughTheLetterKeys()
+{
+    start(wordFile({"MAISON"}));
+    QTest::keyClick(m_window.get(), Qt::Key_F2);
+    for (char c : std::string("BCDEFG"))
+        QTest::mouseClick(key(c), Qt::LeftButton);
+    QCOMPARE(line(2), QStringLiteral("6 Echecs"));
+    QCOMPARE(line(3), QStringLiteral("Perdu!!!"));
+    QCOMPARE(line(4), QStringLiteral("La solution était"));
+    QCOMPARE(line(5), QStringLiteral("MAISON"));
+    QCOMPARE(counter(2), QStringLiteral("1"));
+    QCOMPARE(counter(4), QStringLiteral("1"));
+    QCOMPARE(counter(5), QStringLiteral("0"));
+    QCOMPARE(m_window->findChild<QStackedWidget *>(QStringLiteral("Notebook1"))->currentIndex(), 6);
+    QVERIFY(!key('H')->isEnabled());
+}
+
+void TestMainWindow::newGameMidGameStartsAfresh()
+{
+    start(wordFile({"MAISON"}));
+    QTest::keyClick(m_window.get(), Qt::Key_F2);
+    QTest::mouseClick(key('B'), Qt::LeftButton);
+    QTest::mouseClick(key('A'), Qt::LeftButton);
+    QTest::keyClick(m_window.get(), Qt::Key_F2);
+    QCOMPARE(line(1), QString());
+    QCOMPARE(line(2), QString());
+    QVERIFY(key('A')->isEnabled() && key('B')->isEnabled());
+    QCOMPARE(m_window->findChild<QStackedWidget *>(QStringLiteral("Notebook1"))->currentIndex(), 0);
+    QCOMPARE(counter(2), QStringLiteral("0"));
+}
+
+void TestMainWindow::hintPanelFollowsTheWindowWidth()
+{
+    start(wordFile({"MAISON"}));
+    auto *hint = m_window->findChild<QLabel *>(QStringLiteral("HintPanel"));
+    QCOMPARE(hint->width(), m_window->frameGeometry().width() - 100);
+    m_window->resize(900, m_window->height());
+    QTRY_COMPARE(hint->width(), m_window->frameGeometry().width() - 100);
+    auto *clock = m_window->findChild<QLabel *>(QStringLiteral("ClockPanel"));
+    QVERIFY(clock->text().startsWith(QStringLiteral("    ")));
+    QVERIFY(QTime::fromString(clock->text().mid(4), QStringLiteral("HH:mm:ss")).isValid());
+}
+
+void TestMainWindow::hintsGoToTooltipAndStatusBar_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("tooltip");
+    QTest::addColumn<QString>("status");
+
+    QTest::newRow("new game") << QStringLiteral("OpenBtn") << QStringLiteral("Nouvelle partie")
+                              << QStringLiteral("Nouvelle partie");
+    QTest::newRow("top ten") << QStringLiteral("SpeedButton34") << QStringLiteral("Top 10") << QStringLiteral("Top 10");
+    QTest::newRow("exit empties the panel") << QStringLiteral("ExitBtn") << QStringLiteral("Quitter") << QString();
+}
+
+void TestMainWindow::hintsGoToTooltipAndStatusBar()
+{
+    QFETCH(QString, button);
+    QFETCH(QString, tooltip);
+    QFETCH(QString, status);
+
+    start(wordFile({"MAISON"}));
+    auto *hint = m_window->findChild<QLabel *>(QStringLiteral("HintPanel"));
+    m_window->ShowHint(QStringLiteral("avant"));
+    auto *speed = m_window->findChild<QToolButton *>(button);
+    QCOMPARE(speed->toolTip(), tooltip);
+    QEvent enter(QEvent::Enter);
+    QCoreApplication::sendEvent(speed, &enter);
+    QCOMPARE(hint->text(), status);
+
+    auto *joueur = m_window->findChild<QAction *>(QStringLiteral("Joueur1"));
+    Q_EMIT joueur->hovered();
+    QCOMPARE(hint->text(), QStringLiteral("Définir le joueur"));
+}
+
+void TestMainWindow::vitaminIconDoesNothingWhenClicked()
+{
+    start(wordFile({"MAISON"}));
+    QTest::keyClick(m_window.get(), Qt::Key_F2);
+    const GameDisplay before = m_window->rules().display();
+    m_window->findChild<QToolButton *>(QStringLiteral("SpeedButton29"))->click();
+    QCOMPARE(m_window->rules().display(), before);
+}
+
+void TestMainWindow::untouchedListLeavesTheWordFileAlone()
+{
+    // A 5-letter entry is dropped at load, but that alone does not rewrite the file.
+    const QByteArray bytes = wordFile({"MAISON", "CHAT"});
+    start(bytes);
+    QCOMPARE(m_window->wordList().count(), 1);
+    const QString path = m_dir->filePath(QStringLiteral("Pendu.dat"));
+    const QDateTime stamp = QFileInfo(path).lastModified();
+    QVERIFY(m_window->close());
+    QCOMPARE(readBytes(path), bytes);
+    QCOMPARE(QFileInfo(path).lastModified(), stamp);
+}
+
+void TestMainWindow::removedWordRewritesTheWordFile()
+{
+    start(wordFile({"MAISON", "ABRICOT", "CHANTER"}));
+    m_window->wordList().removeAt(1);
+    QVERIFY(m_window->close());
+    QCOMPARE(readBytes(m_dir->filePath(QStringLiteral("Pendu.dat"))), wordFile({"MAISON", "CHANTER"}));
+}
+
+void TestMainWindow::scoreFileWrittenAtEveryExit()
+{
+    start(wordFile({"MAISON"}));
+    QTest::keyClick(m_window.get(), Qt::Key_F2);
+    for (char c : std::string("AISO"))
+        QTest::mouseClick(key(c), Qt::LeftButton);
+    QVERIFY(m_window->close());
+    QCOMPARE(readBytes(m_dir->filePath(QStringLiteral("Orvpendu.ini"))),
+             QByteArray("\r\n\t60\r\n") + QByteArray("\t\r\n").repeated(9));
+}
+
+void TestMainWindow::unreadableWordFileKeepsTheScoreFileAndTheKeyboard()
+{
+    const QString scorePath = m_dir->filePath(QStringLiteral("Orvpendu.ini"));
+    const QByteArray stored("Ana\r\nAna\t300\r\n");
+    QVERIFY(writeBytes(scorePath, stored));
+    start(QByteArray());
+    QCOMPARE(m_errors, QStringList{QStringLiteral("Ne peut ouvrir le fichier Pendu.dat.")});
+    QVERIFY(!key('A')->isEnabled());
+    QTest::sendKeyEvent(QTest::Click, m_window.get(), Qt::Key_A, QStringLiteral("a"), Qt::NoModifier);
+    QCOMPARE(m_window->rules().state().Tries, 0);
+    QTest::keyClick(m_window.get(), Qt::Key_F2);
+    QCOMPARE(m_errors.last(), QStringLiteral("Aucun mot jouable dans le dictionnaire."));
+    QVERIFY(m_window->close());
+    QCOMPARE(readBytes(scorePath), stored);
+}
+
+void TestMainWindow::failedWordSaveKeepsTheWindowOpen()
+{
+    start(wordFile({"MAISON", "ABRICOT"}));
+    m_window->wordList().removeAt(0);
+    // The word file's name taken by a folder: it cannot be created.
+    const QString path = m_dir->filePath(QStringLiteral("Pendu.dat"));
+    QVERIFY(QFile::remove(path));
+    QVERIFY(QDir(m_dir->path()).mkdir(QStringLiteral("Pendu.dat")));
+    QVERIFY(!m_window->close());
+    QCOMPARE(m_errors, QStringList{QStringLiteral("Ne peut créer le fichier Pendu.dat.")});
+    QVERIFY(m_window->isVisible());
+    QVERIFY(m_window->wordList().WordListDirty());
+    QCOMPARE(m_window->wordList().count(), 1);
+
+    QVERIFY(QDir(m_dir->path()).rmdir(QStringLiteral("Pendu.dat")));
+    QVERIFY(m_window->close());
+    QCOMPARE(readBytes(path), wordFile({"ABRICOT"}));
+}
+
+void TestMainWindow::errorBoxAddsAFullStop_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QString>("shown");
+
+    QTest::newRow("letter") << QStringLiteral("Ne peut ouvrir le fichier Pendu.dat")
+                            << QStringLiteral("Ne peut ouvrir le fichier Pendu.dat.");
+    QTest::newRow("already a stop") << QStringLiteral("Fin.") << QStringLiteral("Fin.");
+    QTest::newRow("quote is below the stop") << QStringLiteral("'x' n'est pas") << QStringLiteral("'x' n'est pas.");
+    QTest::newRow("closing quote") << QStringLiteral("valeur 'x'") << QStringLiteral("valeur 'x'");
+    QTest::newRow("exclamation") << QStringLiteral("Non!") << QStringLiteral("Non!");
+    QTest::newRow("digit") << QStringLiteral("Erreur 5") << QStringLiteral("Erreur 5.");
+    QTest::newRow("slash is above") << QStringLiteral("a/") << QStringLiteral("a/.");
+    QTest::newRow("empty") << QString() << QString();
+}
+
+void TestMainWindow::errorBoxAddsAFullStop()
+{
+    QFETCH(QString, text);
+    QFETCH(QString, shown);
+
+    QVERIFY(!ErrorReport::guarded(nullptr, [&] { throw OrvError(text); }));
+    QCOMPARE(m_errors, QStringList{shown});
+}
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
