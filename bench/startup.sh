@@ -21,9 +21,12 @@ ls -l "$work/default/Pendu.dat" "$work/million/Pendu.dat" | awk '{print "word fi
 # Prints "median_ms median_peak_kB" over the runs of one command in one folder.
 measure() {
     local folder=$1; shift
-    for _ in $(seq "$runs"); do
+    local samples
+    samples=$(for _ in $(seq "$runs"); do
         (cd "$folder" && /usr/bin/time -f "%e %M" "$@" 2>&1 >/dev/null | tail -1)
-    done | sort -n | awk '{t[NR]=$1*1000; m[NR]=$2} END {n=int((NR+1)/2); asort(m); print t[n], m[n]}'
+    done)
+    median() { sort -n | awk '{v[NR]=$1} END {print v[int((NR+1)/2)]}'; }
+    echo "$(echo "$samples" | awk '{print $1*1000}' | median) $(echo "$samples" | awk '{print $2}' | median)"
 }
 
 read -r tmin mmin < <(measure "$work/default" "$build/bench/minimal_window")

@@ -169,7 +169,7 @@ QToolButton *TMainForm::addSpeedButton(QWidget *panel, const char *name, int lef
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setIcon(Pictures::icon(picture, QSize(20, 20)));
-    button->setIconSize(QSize(18, 18));
+    button->setIconSize(QSize(20, 20));
     setHint(button, hint);
     button->installEventFilter(this);
     connectGuarded(button, &QToolButton::clicked, this, [this, handler] { (this->*handler)(); });

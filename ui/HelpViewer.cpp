@@ -2,6 +2,7 @@
 #include "HelpViewer.h"
 
 #include <QAction>
+#include <QCompleter>
 #include <QDir>
 #include <QFile>
 #include <QHash>
@@ -265,6 +266,13 @@ void HelpViewer::createSearchPane()
 
     m_keywordList->addItems(m_index.keywords());
 
+    auto *completer = new QCompleter(m_index.keywords(), m_keywordEdit);
+    completer->setObjectName(QStringLiteral("keywordCompleter"));
+    completer->setCaseSensitivity(Qt::CaseInsensitive);
+    m_keywordEdit->setCompleter(completer);
+    // The field takes the chosen keyword first, so its topic is the current one here.
+    connect(completer, qOverload<const QString &>(&QCompleter::activated), this, &HelpViewer::showChosenTopic);
+
     connect(m_searchAction, &QAction::toggled, m_searchPane, &QWidget::setVisible);
     connect(m_keywordEdit, &QLineEdit::textChanged, this, &HelpViewer::keywordTextChanged);
     connect(m_keywordEdit, &QLineEdit::returnPressed, this, &HelpViewer::showChosenTopic);
@@ -283,7 +291,10 @@ void HelpViewer::present()
 
 void HelpViewer::openPage(const QString &file)
 {
-    m_browser->setSource(QUrl(QStringLiteral("qrc:/help/") + file));
+    // Opening the page already shown would add it to the history a second time.
+    const QUrl url(QStringLiteral("qrc:/help/") + file);
+    if (m_browser->source() != url)
+        m_browser->setSource(url);
 }
 
 // Keeps the keywords that start with the typed text and chooses the first of them.

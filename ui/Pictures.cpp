@@ -20,13 +20,11 @@ QPixmap Pictures::pixmap(const QString &name, QSize size, qreal devicePixelRatio
 
 QIcon Pictures::icon(const QString &name, QSize size)
 {
+    // The SVG icon engine draws each state at the size asked for, when it is first needed.
     QIcon icon;
-    const QString greyed = name + QStringLiteral("-disabled");
-    const bool hasGreyed = QFile::exists(QStringLiteral(":/pictures/%1.svg").arg(greyed));
-    for (qreal ratio : {1.0, 2.0}) {
-        icon.addPixmap(pixmap(name, size, ratio), QIcon::Normal);
-        if (hasGreyed)
-            icon.addPixmap(pixmap(greyed, size, ratio), QIcon::Disabled);
-    }
+    icon.addFile(QStringLiteral(":/pictures/%1.svg").arg(name), size, QIcon::Normal);
+    const QString greyed = QStringLiteral(":/pictures/%1-disabled.svg").arg(name);
+    if (QFile::exists(greyed))
+        icon.addFile(greyed, size, QIcon::Disabled);
     return icon;
 }
