@@ -152,6 +152,7 @@ void TMainForm::render()
     for (std::size_t i = 0; i < m_counters.size(); ++i)
         m_counters[i]->setSectionText(1, counters[i]);
     m_gallows->setCurrentIndex(d.gallowsPage);
+    m_gallows->setAccessibleDescription(QStringLiteral("Étape %1 sur 6").arg(d.gallowsPage));
     m_vitamin->setVisible(d.vitaminVisible);
     m_joker->setText(d.jokerCaption);
 }
