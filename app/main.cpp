@@ -3,7 +3,11 @@
 #include "FirstPaintProbe.h"
 #include "Fonts.h"
 #include "Main.h"
+#include "Calend.h"
+#include "Horloge1.h"
 #include "Unit3.h"
+#include "Unit6.h"
+#include "Unit7.h"
 
 #include <QApplication>
 #include <QDir>
@@ -44,10 +48,10 @@ int main(int argc, char **argv)
     forms.Stats = placeholder(&mainForm, QStringLiteral("Statistiques"));
     forms.Dico = placeholder(&mainForm, QStringLiteral("Dictionnaire"));
     forms.RMots = placeholder(&mainForm, QStringLiteral("Utilitaire de recherche de mots"));
-    forms.FJoueur = placeholder(&mainForm, QStringLiteral("Définir joueur"));
-    forms.Meilleurs = placeholder(&mainForm, QStringLiteral("Les meilleurs scores"));
-    forms.Calendrier = placeholder(&mainForm, QStringLiteral("Calendrier"));
-    forms.Horloge = placeholder(&mainForm, QStringLiteral("Horloge"));
+    forms.FJoueur = new TFJoueur(&mainForm);
+    forms.Meilleurs = new TMeilleurs(&mainForm);
+    forms.Calendrier = new TCalendrier(&mainForm);
+    forms.Horloge = new THorloge(&mainForm);
     forms.Pocket = placeholder(&mainForm, QStringLiteral("Calculatrice"));
     mainForm.setForms(forms);
 

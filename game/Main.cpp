@@ -6,6 +6,8 @@
 #include "HeaderBar.h"
 #include "HelpViewer.h"
 #include "Hints.h"
+#include "Unit6.h"
+#include "Unit7.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -76,10 +78,14 @@ void TMainForm::closeEvent(QCloseEvent *event)
     m_closing = true;
     const bool mayClose = FormClose();
     m_closing = false;
-    if (mayClose)
-        event->accept();
-    else
+    if (!mayClose) {
         event->ignore();
+        return;
+    }
+    // The help window would otherwise keep the program running.
+    if (m_helpViewer)
+        m_helpViewer->close();
+    event->accept();
 }
 
 void TMainForm::keyPressEvent(QKeyEvent *event)
@@ -225,12 +231,21 @@ void TMainForm::Recherchedemots1Click()
 
 void TMainForm::Joueur1Click()
 {
-    runModal(m_forms.FJoueur);
+    m_forms.FJoueur->Init(m_scores.playerNameText());
+    m_forms.FJoueur->exec();
+    QString name = m_scores.playerNameText();
+    m_forms.FJoueur->Result(name);
+    if (name != m_scores.playerNameText())
+        m_scores.setPlayerNameText(name);
 }
 
 void TMainForm::Top101Click()
 {
-    runModal(m_forms.Meilleurs);
+    for (int rank = 1; rank <= ScoreFile::Ranks; ++rank) {
+        const TopTenEntry &entry = m_scores.TopTen()[std::size_t(rank - 1)];
+        m_forms.Meilleurs->Init(entry.nameText(), entry.scoreText(), rank);
+    }
+    m_forms.Meilleurs->exec();
 }
 
 void TMainForm::Calendrier1Click()

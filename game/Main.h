@@ -19,6 +19,8 @@ class QMenu;
 class QPushButton;
 class QStackedWidget;
 class QToolButton;
+class TFJoueur;
+class TMeilleurs;
 
 class TMainForm : public QMainWindow
 {
@@ -36,8 +38,8 @@ public:
         QDialog *Stats = nullptr;
         QDialog *Dico = nullptr;
         QDialog *RMots = nullptr;
-        QDialog *FJoueur = nullptr;
-        QDialog *Meilleurs = nullptr;
+        TFJoueur *FJoueur = nullptr;
+        TMeilleurs *Meilleurs = nullptr;
         QDialog *Calendrier = nullptr;
         QDialog *Horloge = nullptr;
         QDialog *Pocket = nullptr;

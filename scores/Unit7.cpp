@@ -1,0 +1,104 @@
+// The top-ten window: names at the left, score texts right-aligned in their column, exactly as stored.
+#include "Unit7.h"
+
+#include "ErrorReport.h"
+#include "Fonts.h"
+
+#include <QFrame>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+namespace {
+
+constexpr int NameLeft = 16;
+constexpr int ScoreLeft = 232;
+constexpr int ScoreWidth = 81;
+constexpr int RowTop = 48;
+constexpr int RowStep = 24;
+constexpr int RowHeight = 16;
+// A name keeps a small gap before the score column.
+constexpr int NameRoom = ScoreLeft - NameLeft - 6;
+
+} // namespace
+
+TMeilleurs::TMeilleurs(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Meilleurs"));
+    setWindowTitle(QStringLiteral("Les meilleurs scores"));
+    setFont(Fonts::pixelFont(QStringLiteral("MS Sans Serif"), 13));
+    // 350 x 339 with a sizing frame and a title bar.
+    resize(342, 312);
+    move(200, 121);
+    createControls();
+}
+
+void TMeilleurs::createControls()
+{
+    auto *bar = new QFrame(this);
+    bar->setObjectName(QStringLiteral("Panel1"));
+    bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    bar->setGeometry(0, 0, width(), 33);
+    Panel1 = bar;
+
+    Button1 = new QPushButton(QStringLiteral("Fermer"), Panel1);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(246, 4, 75, 25);
+    connectGuarded(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+
+    for (int r = 1; r <= Ranks; ++r) {
+        const int top = RowTop + RowStep * (r - 1);
+        QLabel *name = new QLabel(this);
+        name->setObjectName(QStringLiteral("Label%1").arg(2 * r - 1));
+        name->setGeometry(NameLeft, top, 0, RowHeight);
+        name->setTextFormat(Qt::PlainText);
+        QLabel *score = new QLabel(this);
+        score->setObjectName(QStringLiteral("Label%1").arg(2 * r));
+        score->setGeometry(ScoreLeft, top, ScoreWidth, RowHeight);
+        score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        score->setTextFormat(Qt::PlainText);
+        m_labels[2 * r - 2] = name;
+        m_labels[2 * r - 1] = score;
+    }
+}
+
+void TMeilleurs::Init(const QString &name, const QString &score, int rank)
+{
+    if (rank < 1 || rank > Ranks)
+        return;
+    showName(m_labels[2 * rank - 2], name);
+    m_labels[2 * rank - 1]->setText(score);
+}
+
+// The label is as wide as its text; a name too wide for its room is elided and shown whole in the tooltip.
+void TMeilleurs::showName(QLabel *label, const QString &name)
+{
+    const QFontMetrics metrics(label->font());
+    const QString shown = metrics.elidedText(name, Qt::ElideRight, NameRoom);
+    label->setText(shown);
+    label->setToolTip(shown == name ? QString() : name);
+    label->resize(std::min(metrics.horizontalAdvance(shown) + 1, NameRoom), RowHeight);
+}
+
+void TMeilleurs::Button1Click()
+{
+    close();
+}
+
+void TMeilleurs::keyPressEvent(QKeyEvent *event)
+{
+    ErrorReport::guarded(this, [this, event] {
+        // Escape has no effect in this window.
+        if (event->key() != Qt::Key_Escape)
+            QDialog::keyPressEvent(event);
+    });
+}
+
+void TMeilleurs::resizeEvent(QResizeEvent *event)
+{
+    QDialog::resizeEvent(event);
+    if (Panel1)
+        Panel1->resize(width(), Panel1->height());
+}

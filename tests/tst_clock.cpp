@@ -1,0 +1,251 @@
+// Tests of the clock: the stepping of its fields, and the window's running and setting modes.
+#include "ClockStepping.h"
+#include "ErrorReport.h"
+#include "Fonts.h"
+#include "Horloge1.h"
+#include "OrvError.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTimer>
+#include <QToolButton>
+#include <QtTest>
+
+Q_DECLARE_METATYPE(ClockField)
+
+class TestClock : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void init();
+
+    void fieldSteps_data();
+    void fieldSteps();
+
+    void modesFollowActivationAndSet_data();
+    void modesFollowActivationAndSet();
+    void arrowsStepTheChosenField_data();
+    void arrowsStepTheChosenField();
+    void runningStepLastsUntilTheNextTick();
+    void keysOnEachControl_data();
+    void keysOnEachControl();
+
+private:
+    QLabel *label(const THorloge &clock, const char *name) { return clock.findChild<QLabel *>(QLatin1String(name)); }
+    void open(THorloge &clock);
+    void click(THorloge &clock, const QString &name);
+
+    QDateTime m_now;
+    QWidget m_otherWindow;
+};
+
+void TestClock::initTestCase()
+{
+    Fonts::installSubstitutions();
+    ErrorReport::setSinkForTests([](const QString &text) { QFAIL(qPrintable(QStringLiteral("reported: ") + text)); });
+    m_otherWindow.show();
+}
+
+void TestClock::cleanupTestCase()
+{
+    ErrorReport::setSinkForTests({});
+}
+
+void TestClock::init()
+{
+    m_now = QDateTime(QDate(2027, 1, 9), QTime(18, 23, 5));
+}
+
+// Opening through activation, as the main window's exec() does.
+void TestClock::open(THorloge &clock)
+{
+    clock.show();
+    QApplication::setActiveWindow(&clock);
+}
+
+void TestClock::click(THorloge &clock, const QString &name)
+{
+    QTest::mouseClick(clock.findChild<QAbstractButton *>(name), Qt::LeftButton);
+}
+
+void TestClock::fieldSteps_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<ClockField>("field");
+    QTest::addColumn<int>("delta");
+    // The stepped text, or the error's text.
+    QTest::addColumn<QString>("stepped");
+
+    QTest::newRow("hour 23 up stays 23") << "23:10:05" << ClockField::Hour << 1 << "23:10:05";
+    QTest::newRow("hour 00 down stays 00") << "00:10:05" << ClockField::Hour << -1 << "00:10:05";
+    QTest::newRow("hour 10 down gives 09") << "10:10:05" << ClockField::Hour << -1 << "09:10:05";
+    QTest::newRow("hour read after a leading space") << " 9:10:05" << ClockField::Hour << 1 << "10:10:05";
+    QTest::newRow("minute 59 up stays 59, no carry") << "18:59:05" << ClockField::Minute << 1 << "18:59:05";
+    QTest::newRow("minute up leaves the seconds") << "18:23:59" << ClockField::Minute << 1 << "18:24:59";
+    QTest::newRow("day 31 up stays 31 in February") << "31/02/98" << ClockField::Day << 1 << "31/02/98";
+    QTest::newRow("day 28 up gives 29/02 of any year") << "28/02/2027" << ClockField::Day << 1 << "29/02/2027";
+    QTest::newRow("day 01 down stays 01") << "01/10/2027" << ClockField::Day << -1 << "01/10/2027";
+    QTest::newRow("month 12 up stays 12") << "20/12/2027" << ClockField::Month << 1 << "20/12/2027";
+    QTest::newRow("month 01 down stays 01") << "20/01/2027" << ClockField::Month << -1 << "20/01/2027";
+    QTest::newRow("two-digit year up") << "20/10/98" << ClockField::Year << 1 << "20/10/1999";
+    QTest::newRow("two-digit year down") << "20/10/98" << ClockField::Year << -1 << "20/10/1997";
+    QTest::newRow("year 00 reads as 1900") << "20/10/00" << ClockField::Year << 1 << "20/10/1901";
+    QTest::newRow("year 00 down stays 1900") << "20/10/00" << ClockField::Year << -1 << "20/10/1900";
+    QTest::newRow("year 0099 reads as 1999") << "20/10/0099" << ClockField::Year << 1 << "20/10/2000";
+    QTest::newRow("year 2099 up stays 2099") << "20/10/2099" << ClockField::Year << 1 << "20/10/2099";
+    QTest::newRow("year 1900 down stays 1900") << "20/10/1900" << ClockField::Year << -1 << "20/10/1900";
+    QTest::newRow("hour without its leading zero")
+        << "9:05:00" << ClockField::Hour << 1 << "'9:' n'est pas une valeur entière correcte";
+    QTest::newRow("minute with a trailing space")
+        << "18:5 :00" << ClockField::Minute << 1 << "'5 ' n'est pas une valeur entière correcte";
+    QTest::newRow("no year at all") << "20/10/" << ClockField::Year << 1 << "'' n'est pas une valeur entière correcte";
+}
+
+void TestClock::fieldSteps()
+{
+    QFETCH(QString, text);
+    QFETCH(ClockField, field);
+    QFETCH(int, delta);
+    QFETCH(QString, stepped);
+
+    QString result;
+    try {
+        result = stepClockField(text, field, delta);
+    } catch (const OrvError &e) {
+        result = e.text();
+    }
+    QCOMPARE(result, stepped);
+}
+
+// Each step first lets one second pass, so a refreshed text shows it.
+void TestClock::modesFollowActivationAndSet_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::addColumn<bool>("ticking");
+    QTest::addColumn<bool>("setMode");
+    QTest::addColumn<QString>("time");
+
+    QTest::newRow("opening starts the clock") << QStringList{"open"} << true << false << "18:23:06";
+    QTest::newRow("Set freezes the seconds") << QStringList{"open", "Set"} << false << true << "18:23:06";
+    QTest::newRow("Set again shows the time at once") << QStringList{"open", "Set", "Set"} << true << false << "18:23:08";
+    QTest::newRow("leaving keeps setting mode") << QStringList{"open", "Set", "leave"} << false << true << "18:23:06";
+    QTest::newRow("coming back clears setting mode") << QStringList{"open", "Set", "leave", "open"} << true << false << "18:23:09";
+    QTest::newRow("Fermer stops the timer") << QStringList{"open", "Fermer"} << false << false << "18:23:06";
+    QTest::newRow("closed in setting mode, reopened running")
+        << QStringList{"open", "Set", "Fermer", "open"} << true << false << "18:23:09";
+}
+
+void TestClock::modesFollowActivationAndSet()
+{
+    QFETCH(QStringList, steps);
+    QFETCH(bool, ticking);
+    QFETCH(bool, setMode);
+    QFETCH(QString, time);
+
+    THorloge clock(nullptr, [this] { return m_now; });
+    for (const QString &step : steps) {
+        m_now = m_now.addSecs(1);
+        if (step == QLatin1String("open"))
+            open(clock);
+        else if (step == QLatin1String("tick"))
+            clock.Timer1Timer();
+        else if (step == QLatin1String("leave"))
+            QApplication::setActiveWindow(&m_otherWindow);
+        else
+            click(clock, step == QLatin1String("Set") ? QStringLiteral("Button2") : QStringLiteral("Button1"));
+    }
+
+    QCOMPARE(clock.findChild<QTimer *>(QStringLiteral("Timer1"))->isActive(), ticking);
+    QCOMPARE(clock.SetMode(), setMode);
+    QCOMPARE(label(clock, "Label1")->text(), time);
+    QCOMPARE(label(clock, "Label2")->text(), QStringLiteral("09/01/2027"));
+}
+
+void TestClock::arrowsStepTheChosenField_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("arrow");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("date");
+
+    QTest::newRow("no item chosen") << "" << "UpArrow" << "18:23:05" << "09/01/2027";
+    QTest::newRow("Hr up") << "Hr" << "UpArrow" << "19:23:05" << "09/01/2027";
+    QTest::newRow("Mn down") << "Mn" << "DownArrow" << "18:22:05" << "09/01/2027";
+    QTest::newRow("Jo down") << "Jo" << "DownArrow" << "18:23:05" << "08/01/2027";
+    QTest::newRow("Mo up") << "Mo" << "UpArrow" << "18:23:05" << "09/02/2027";
+    QTest::newRow("An up") << "An" << "UpArrow" << "18:23:05" << "09/01/2028";
+}
+
+void TestClock::arrowsStepTheChosenField()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, arrow);
+    QFETCH(QString, time);
+    QFETCH(QString, date);
+
+    THorloge clock(nullptr, [this] { return m_now; });
+    open(clock);
+    click(clock, QStringLiteral("Button2"));
+    if (!item.isEmpty())
+        click(clock, QStringLiteral("RadioGroup1") + item);
+    click(clock, arrow);
+
+    QCOMPARE(label(clock, "Label1")->text(), time);
+    QCOMPARE(label(clock, "Label2")->text(), date);
+}
+
+// The choice stays from one opening to the next; in running mode a stepped day lasts until the tick.
+void TestClock::runningStepLastsUntilTheNextTick()
+{
+    THorloge clock(nullptr, [this] { return m_now; });
+    open(clock);
+    click(clock, QStringLiteral("RadioGroup1Jo"));
+    click(clock, QStringLiteral("Button1"));
+    open(clock);
+    click(clock, QStringLiteral("UpArrow"));
+    QCOMPARE(label(clock, "Label2")->text(), QStringLiteral("10/01/2027"));
+
+    clock.Timer1Timer();
+    QCOMPARE(label(clock, "Label2")->text(), QStringLiteral("09/01/2027"));
+}
+
+void TestClock::keysOnEachControl_data()
+{
+    QTest::addColumn<QString>("control");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<bool>("closes");
+    QTest::addColumn<bool>("setMode");
+
+    QTest::newRow("Escape on Fermer") << "Button1" << int(Qt::Key_Escape) << true << false;
+    QTest::newRow("Escape on Set") << "Button2" << int(Qt::Key_Escape) << true << false;
+    QTest::newRow("Escape on the selector") << "RadioGroup1Hr" << int(Qt::Key_Escape) << true << false;
+    QTest::newRow("Enter on Set") << "Button2" << int(Qt::Key_Return) << false << true;
+    QTest::newRow("Enter on the selector") << "RadioGroup1Hr" << int(Qt::Key_Return) << false << false;
+}
+
+void TestClock::keysOnEachControl()
+{
+    QFETCH(QString, control);
+    QFETCH(int, key);
+    QFETCH(bool, closes);
+    QFETCH(bool, setMode);
+
+    THorloge clock(nullptr, [this] { return m_now; });
+    open(clock);
+    QCOMPARE(clock.focusWidget()->objectName(), QStringLiteral("Button1"));
+    auto *target = clock.findChild<QWidget *>(control);
+    target->setFocus();
+    click(clock, QStringLiteral("DownArrow"));
+    QCOMPARE(clock.focusWidget(), target);
+    QTest::keyClick(target, Qt::Key(key));
+
+    QCOMPARE(clock.isVisible(), !closes);
+    QCOMPARE(clock.SetMode(), setMode);
+}
+
+QTEST_MAIN(TestClock)
+#include "tst_clock.moc"
