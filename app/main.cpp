@@ -39,6 +39,8 @@ int main(int argc, char **argv)
     QApplication::processEvents();
 
     QApplication::setApplicationName(QStringLiteral("Orv Pendu"));
+    // Lets the desktop match the window with its menu entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("fr.orvpendu.OrvPendu"));
     app.setProperty("helpFile", QStringLiteral("Orvpendu.hlp"));
 
     TMainForm mainForm(QDir::currentPath());

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, run and test Orv Pendu.
+# Installs the Debian 12 packages needed to build, run, test and package Orv Pendu.
 set -euo pipefail
 
 packages=(
@@ -8,6 +8,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     libbenchmark-dev
     xvfb xauth
+    desktop-file-utils appstream dpkg-dev librsvg2-bin
 )
 
 missing=()
