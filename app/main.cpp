@@ -3,6 +3,7 @@
 #include "FirstPaintProbe.h"
 #include "Fonts.h"
 #include "Main.h"
+#include "Pocket1.h"
 #include "Calend.h"
 #include "Horloge1.h"
 #include "Unit3.h"
@@ -54,7 +55,7 @@ int main(int argc, char **argv)
     forms.Meilleurs = new TMeilleurs(&mainForm);
     forms.Calendrier = new TCalendrier(&mainForm);
     forms.Horloge = new THorloge(&mainForm);
-    forms.Pocket = placeholder(&mainForm, QStringLiteral("Calculatrice"));
+    forms.Pocket = new TPocket(&mainForm);
     mainForm.setForms(forms);
 
     splash.reset();

@@ -1,0 +1,281 @@
+// The calculator window: binds the display and the keys to the calculator engine.
+#include "Pocket1.h"
+
+#include "CaptionButton.h"
+#include "ErrorReport.h"
+#include "Fonts.h"
+#include "Pictures.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QShowEvent>
+#include <qdrawutil.h>
+
+namespace {
+
+constexpr char16_t EscapeCharacter = 27;
+
+const QColor Teal(0, 128, 128);
+const QColor Navy(0, 0, 128);
+const QColor Silver(192, 192, 192);
+
+// A filled box framed, from the outside in, by an optional black line, a margin of its own
+// colour and a lowered bevel; drawn by hand so every widget style shows the same display.
+class FramedBox : public QWidget
+{
+public:
+    FramedBox(const QColor &fill, int line, int margin, int bevel, QWidget *parent)
+        : QWidget(parent), m_fill(fill), m_line(line), m_margin(margin), m_bevel(bevel)
+    {
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        painter.fillRect(rect(), m_fill);
+        QRect frame = rect();
+        for (int i = 0; i < m_line; ++i) {
+            painter.setPen(Qt::black);
+            painter.drawRect(frame.adjusted(0, 0, -1, -1));
+            frame.adjust(1, 1, -1, -1);
+        }
+        frame.adjust(m_margin, m_margin, -m_margin, -m_margin);
+        QPalette bevelColours;
+        bevelColours.setColor(QPalette::Dark, QColor(128, 128, 128));
+        bevelColours.setColor(QPalette::Light, Qt::white);
+        qDrawShadePanel(&painter, frame, bevelColours, true, m_bevel);
+    }
+
+private:
+    QColor m_fill;
+    int m_line;
+    int m_margin;
+    int m_bevel;
+};
+
+struct Key
+{
+    const char *name;
+    const char *caption;
+    int left;
+    int top;
+    int width;
+    void (TPocket::*click)();
+};
+
+// In tab order; "3" and "6" stand one pixel right of their column.
+const Key Keys[] = {
+    {"Button1", "1", 8, 137, 34, &TPocket::Button1Click},
+    {"Button2", "2", 56, 137, 34, &TPocket::Button2Click},
+    {"Button3", "3", 105, 137, 34, &TPocket::Button3Click},
+    {"Button4", "4", 8, 97, 34, &TPocket::Button4Click},
+    {"Button5", "5", 56, 97, 34, &TPocket::Button5Click},
+    {"Button6", "6", 105, 97, 34, &TPocket::Button6Click},
+    {"Button7", "7", 8, 57, 34, &TPocket::Button7Click},
+    {"Button8", "8", 56, 57, 34, &TPocket::Button8Click},
+    {"Button9", "9", 104, 57, 34, &TPocket::Button9Click},
+    {"Button0", "0", 56, 177, 34, &TPocket::Button0Click},
+    {"Button10", ",", 8, 177, 34, &TPocket::Button10Click},
+    {"Button11", "=", 104, 177, 34, &TPocket::Button11Click},
+    {"Button12", "+", 152, 57, 34, &TPocket::Button12Click},
+    {"Button13", "-", 152, 97, 34, &TPocket::Button13Click},
+    {"Button14", "*", 152, 137, 34, &TPocket::Button14Click},
+    {"Button15", "/", 152, 177, 34, &TPocket::Button15Click},
+    {"Button16", "1/x", 200, 57, 34, &TPocket::Button16Click},
+    {"Button17", "sqr", 200, 97, 34, &TPocket::Button17Click},
+    {"Button18", "C", 200, 137, 34, &TPocket::Button18Click},
+    {"Button19", "Fermer", 248, 177, 74, &TPocket::Button19Click},
+};
+
+void setColours(QWidget *widget, const QColor &background, const QColor &text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+} // namespace
+
+TPocket::TPocket(QWidget *parent)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                          | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("Pocket"));
+    setWindowTitle(QStringLiteral("Calculatrice"));
+    setWindowIcon(Pictures::icon(QStringLiteral("calculator"), QSize(32, 32)));
+    setFont(Fonts::pixelFont(QStringLiteral("System"), 17));
+    setColours(this, Teal, Qt::black);
+    setFixedSize(342, 219);
+    move(251, 116);
+
+    createDisplay();
+    createKeys();
+    connect(&m_engine, &CalculatorEngine::displayChanged, Label1, &QLabel::setText);
+}
+
+void TPocket::createDisplay()
+{
+    auto *panel1 = new FramedBox(Qt::white, 0, 2, 1, this);
+    panel1->setObjectName(QStringLiteral("Panel1"));
+    panel1->setGeometry(0, 0, 342, 49);
+
+    auto *panel2 = new FramedBox(Navy, 1, 5, 4, panel1);
+    panel2->setObjectName(QStringLiteral("Panel2"));
+    panel2->setGeometry(4, 4, 185, 41);
+
+    Label1 = new QLabel(panel2);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(10, 10, 165, 21);
+    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    setColours(Label1, Silver, Qt::black);
+
+    auto *label2 = new QLabel(panel1);
+    label2->setObjectName(QStringLiteral("Label2"));
+    label2->setGeometry(192, 8, 147, 9);
+    setColours(label2, Qt::red, Qt::black);
+}
+
+void TPocket::createKeys()
+{
+    QWidget *previous = nullptr;
+    for (const Key &key : Keys) {
+        auto *button = new CaptionButton(QString::fromUtf8(key.caption), this);
+        button->setObjectName(QLatin1String(key.name));
+        button->setGeometry(key.left, key.top, key.width, 33);
+        button->setAutoDefault(true);
+        connectGuarded(button, &QPushButton::clicked, this, [this, click = key.click] { (this->*click)(); });
+        if (previous)
+            setTabOrder(previous, button);
+        previous = button;
+    }
+    Button11 = findChild<QPushButton *>(QStringLiteral("Button11"));
+}
+
+void TPocket::digitClick(int digit)
+{
+    m_engine.digitKey(digit);
+}
+
+void TPocket::Button10Click()
+{
+    m_engine.separatorKey();
+}
+
+void TPocket::Button11Click()
+{
+    m_engine.equalsKey();
+}
+
+void TPocket::Button12Click()
+{
+    m_engine.operatorKey(CalculatorEngine::Operator::Add);
+}
+
+void TPocket::Button13Click()
+{
+    m_engine.operatorKey(CalculatorEngine::Operator::Subtract);
+}
+
+void TPocket::Button14Click()
+{
+    m_engine.operatorKey(CalculatorEngine::Operator::Multiply);
+}
+
+void TPocket::Button15Click()
+{
+    m_engine.operatorKey(CalculatorEngine::Operator::Divide);
+}
+
+void TPocket::Button16Click()
+{
+    m_engine.reciprocalKey();
+}
+
+void TPocket::Button17Click()
+{
+    m_engine.squareRootKey();
+}
+
+void TPocket::Button18Click()
+{
+    FormActivate();
+}
+
+void TPocket::Button19Click()
+{
+    close();
+}
+
+void TPocket::FormActivate()
+{
+    m_engine.clear();
+    Button11->setFocus();
+}
+
+void TPocket::FormKeyPress(QChar key)
+{
+    const char16_t typed = key.unicode();
+    if (typed >= u'0' && typed <= u'9') {
+        digitClick(typed - u'0');
+        return;
+    }
+    switch (typed) {
+    case EscapeCharacter: Button19Click(); break;
+    case u',':
+    case u'.': Button10Click(); break;
+    case u'=': Button11Click(); break;
+    case u'+': Button12Click(); break;
+    case u'-': Button13Click(); break;
+    case u'*': Button14Click(); break;
+    case u'/': Button15Click(); break;
+    case u'X':
+    case u'x': Button16Click(); break;
+    case u'S':
+    case u's': Button17Click(); break;
+    case u'C':
+    case u'c': Button18Click(); break;
+    default: break;
+    }
+}
+
+bool TPocket::event(QEvent *event)
+{
+    if (event->type() == QEvent::WindowActivate && m_opening) {
+        m_opening = false;
+        ErrorReport::guarded(this, [this] { FormActivate(); });
+    }
+    return QDialog::event(event);
+}
+
+void TPocket::showEvent(QShowEvent *event)
+{
+    if (!event->spontaneous())
+        m_opening = true;
+    QDialog::showEvent(event);
+}
+
+// The focused key takes Space and Enter and passes the rest on to here: Escape closes from
+// every key, and a typed character goes through the keyboard table, whichever key has the focus.
+void TPocket::keyPressEvent(QKeyEvent *event)
+{
+    ErrorReport::guarded(this, [this, event] {
+        switch (event->key()) {
+        case Qt::Key_Escape:
+            FormKeyPress(QChar(EscapeCharacter));
+            return;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Enter presses the focused key only, never a default button.
+            return;
+        default:
+            break;
+        }
+        if (!event->text().isEmpty())
+            FormKeyPress(event->text().front());
+        QDialog::keyPressEvent(event);
+    });
+}
