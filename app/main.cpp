@@ -1,12 +1,16 @@
 // Program entry: the splash, the windows created once in their order, then the event loop.
 #include "About.h"
+#include "Calend.h"
 #include "FirstPaintProbe.h"
 #include "Fonts.h"
+#include "Horloge1.h"
 #include "Main.h"
 #include "Pocket1.h"
-#include "Calend.h"
-#include "Horloge1.h"
+#include "Unit1.h"
+#include "Unit2.h"
 #include "Unit3.h"
+#include "Unit4.h"
+#include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
 
@@ -14,19 +18,6 @@
 #include <QDir>
 #include <QLocale>
 #include <memory>
-
-namespace {
-
-// Windows whose content comes later show their caption only.
-QDialog *placeholder(QWidget *parent, const QString &caption)
-{
-    auto *dialog = new QDialog(parent);
-    dialog->setWindowTitle(caption);
-    dialog->resize(320, 200);
-    return dialog;
-}
-
-} // namespace
 
 int main(int argc, char **argv)
 {
@@ -46,11 +37,11 @@ int main(int argc, char **argv)
 
     TMainForm mainForm(QDir::currentPath());
     TMainForm::Forms forms;
-    forms.Ajout = placeholder(&mainForm, QStringLiteral("Ajouter mot"));
+    forms.Ajout = new TAjout(&mainForm);
     forms.AboutBox = new TAboutBox(&mainForm);
-    forms.Stats = placeholder(&mainForm, QStringLiteral("Statistiques"));
-    forms.Dico = placeholder(&mainForm, QStringLiteral("Dictionnaire"));
-    forms.RMots = placeholder(&mainForm, QStringLiteral("Utilitaire de recherche de mots"));
+    forms.Stats = new TStats(&mainForm);
+    forms.Dico = new TDico(&mainForm);
+    forms.RMots = new TRMots(&mainForm);
     forms.FJoueur = new TFJoueur(&mainForm);
     forms.Meilleurs = new TMeilleurs(&mainForm);
     forms.Calendrier = new TCalendrier(&mainForm);

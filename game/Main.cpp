@@ -6,8 +6,14 @@
 #include "HeaderBar.h"
 #include "HelpViewer.h"
 #include "Hints.h"
+#include "MessageBox.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit4.h"
+#include "Unit5.h"
 #include "Unit6.h"
 #include "Unit7.h"
+#include "WordEditing.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -204,29 +210,45 @@ void TMainForm::runModal(QDialog *dialog)
         dialog->exec();
 }
 
+QString TMainForm::askWord(const QString &caption)
+{
+    m_forms.Ajout->setWindowTitle(caption);
+    m_forms.Ajout->exec();
+    QString word;
+    m_forms.Ajout->Result(word);
+    return word;
+}
+
 void TMainForm::Ajoutermot1Click()
 {
-    runModal(m_forms.Ajout);
+    const QString message = messageFor(addWord(m_wordList, askWord(QStringLiteral("Ajouter un mot"))));
+    if (!message.isEmpty())
+        MessageBox::showPlain(this, message);
 }
 
 void TMainForm::Supprimermot1Click()
 {
-    runModal(m_forms.Ajout);
+    const QString message = messageFor(removeWord(m_wordList, askWord(QStringLiteral("Supprimer un mot"))));
+    if (!message.isEmpty())
+        MessageBox::showPlain(this, message);
 }
 
 void TMainForm::Dictionnaire1Click()
 {
-    runModal(m_forms.Dico);
+    m_forms.Dico->Init(m_wordList);
+    m_forms.Dico->exec();
 }
 
 void TMainForm::Statistiques1Click()
 {
-    runModal(m_forms.Stats);
+    m_forms.Stats->Init(m_wordList);
+    m_forms.Stats->exec();
 }
 
 void TMainForm::Recherchedemots1Click()
 {
-    runModal(m_forms.RMots);
+    m_forms.RMots->Init(m_wordList);
+    m_forms.RMots->exec();
 }
 
 void TMainForm::Joueur1Click()

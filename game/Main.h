@@ -19,8 +19,12 @@ class QMenu;
 class QPushButton;
 class QStackedWidget;
 class QToolButton;
+class TAjout;
+class TDico;
 class TFJoueur;
 class TMeilleurs;
+class TRMots;
+class TStats;
 
 class TMainForm : public QMainWindow
 {
@@ -33,11 +37,11 @@ public:
     // The windows it opens, created once at start-up after the main window.
     struct Forms
     {
-        QDialog *Ajout = nullptr;
+        TAjout *Ajout = nullptr;
         QDialog *AboutBox = nullptr;
-        QDialog *Stats = nullptr;
-        QDialog *Dico = nullptr;
-        QDialog *RMots = nullptr;
+        TStats *Stats = nullptr;
+        TDico *Dico = nullptr;
+        TRMots *RMots = nullptr;
         TFJoueur *FJoueur = nullptr;
         TMeilleurs *Meilleurs = nullptr;
         QDialog *Calendrier = nullptr;
@@ -111,6 +115,7 @@ private:
 
     void render();
     void runModal(QDialog *dialog);
+    QString askWord(const QString &caption);
     HelpViewer *helpViewer();
 
     QString m_folder;

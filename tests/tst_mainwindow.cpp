@@ -6,8 +6,13 @@
 #include "OrvError.h"
 #include "Scramble.h"
 #include "TestSupport.h"
+#include "MessageBox.h"
+#include "Unit1.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QTimer>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
@@ -55,6 +60,8 @@ private Q_SLOTS:
     void scoreFileWrittenAtEveryExit();
     void unreadableWordFileKeepsTheScoreFileAndTheKeyboard();
     void failedWordSaveKeepsTheWindowOpen();
+
+    void wordsAddedAndRemovedThroughTheDialog();
 
     void errorBoxAddsAFullStop_data();
     void errorBoxAddsAFullStop();
@@ -326,6 +333,63 @@ void TestMainWindow::failedWordSaveKeepsTheWindowOpen()
     QVERIFY(QDir(m_dir->path()).rmdir(QStringLiteral("Pendu.dat")));
     QVERIFY(m_window->close());
     QCOMPARE(readBytes(path), wordFile({"ABRICOT"}));
+}
+
+// Types into the add/remove dialog as soon as it is up, then presses Enter.
+static void answerWordDialog(const QString &typed)
+{
+    QTimer::singleShot(0, [typed] {
+        auto *dialog = qobject_cast<TAjout *>(QApplication::activeModalWidget());
+        QVERIFY(dialog);
+        auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"));
+        QTest::keyClicks(field, typed);
+        QTest::keyClick(field, Qt::Key_Return);
+    });
+}
+
+void TestMainWindow::wordsAddedAndRemovedThroughTheDialog()
+{
+    start(wordFile({"POMMES", "MAISON", "ABRICOT", "MAISON"}));
+    auto *dialog = new TAjout(m_window.get());
+    m_window->setForms({dialog});
+    QStringList messages;
+    MessageBox::setSinkForTests([&](const QString &text) { messages << text; });
+    const auto plainWords = [this] {
+        std::vector<std::string> out;
+        for (const Entry &e : m_window->wordList().entries())
+            out.push_back(Decrypte(e));
+        return out;
+    };
+
+    answerWordDialog(QStringLiteral("abricot"));
+    m_window->Ajoutermot1Click();
+    QCOMPARE(messages, QStringList{QStringLiteral("Ce mot existe déjà")});
+    QVERIFY(!m_window->wordList().WordListDirty());
+
+    answerWordDialog(QStringLiteral("Anticonstitu"));
+    m_window->Ajoutermot1Click();
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Ajouter un mot"));
+    QCOMPARE(plainWords(), (std::vector<std::string>{"ABRICOT", "ANTICONSTITU", "MAISON", "MAISON", "POMMES"}));
+    QVERIFY(m_window->wordList().WordListDirty());
+
+    for (int i = 0; i < 3; ++i) {
+        answerWordDialog(QStringLiteral("MAISON"));
+        m_window->Supprimermot1Click();
+    }
+    QCOMPARE(dialog->windowTitle(), QStringLiteral("Supprimer un mot"));
+    QCOMPARE(plainWords(), (std::vector<std::string>{"ABRICOT", "ANTICONSTITU", "POMMES"}));
+    QCOMPARE(messages.last(), QStringLiteral("Ce mot n'existe pas"));
+
+    // A 13-letter word is kept until the program ends, then dropped at the next start.
+    answerWordDialog(QStringLiteral("ANTICONSTITUT"));
+    m_window->Ajoutermot1Click();
+    QCOMPARE(m_window->wordList().count(), 4);
+    MessageBox::setSinkForTests({});
+    m_window->setForms({});
+    QVERIFY(m_window->close());
+    m_window.reset();
+    start(QByteArray());
+    QCOMPARE(m_window->wordList().count(), 3);
 }
 
 void TestMainWindow::errorBoxAddsAFullStop_data()

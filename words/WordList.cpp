@@ -49,9 +49,8 @@ void WordList::load(const QString &path)
 
 void WordList::setContent(std::string_view bytes)
 {
-    // A zero byte ends the text.
-    if (const void *zero = std::memchr(bytes.data(), 0, bytes.size()))
-        bytes = bytes.substr(0, std::size_t(static_cast<const char *>(zero) - bytes.data()));
+    // A zero byte ends the text. find() also takes the empty view without data, which memchr may not.
+    bytes = bytes.substr(0, bytes.find('\0'));
 
     m_entries.clear();
     m_entries.reserve(bytes.size() / 8);

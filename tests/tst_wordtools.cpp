@@ -1,0 +1,646 @@
+// The word tools driven through their windows: the one-word dialog with the changes it drives,
+// the dictionary browser, the statistics and the word search.
+#include "ErrorReport.h"
+#include "Fonts.h"
+#include "MessageBox.h"
+#include "Scramble.h"
+#include "Unit1.h"
+#include "Unit2.h"
+#include "Unit4.h"
+#include "Unit5.h"
+#include "WordEditing.h"
+#include "WordList.h"
+
+#include <QAbstractSpinBox>
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+using Words = std::vector<std::string>;
+Q_DECLARE_METATYPE(Words)
+
+namespace {
+
+// File order, with words under A, M and Z and none under B.
+const Words Vocabulary{"MOUTON", "ZEBRE", "ABRICOT", "MAISON", "ANANAS", "ZOZOTER", "CHATON", "MAISONNETTE"};
+
+WordList listOf(const Words &plainWords)
+{
+    WordList list;
+    for (const auto &w : plainWords)
+        list.append(Crypte(w));
+    list.setWordListDirty(false);
+    return list;
+}
+
+Words plainOf(const WordList &list)
+{
+    Words out;
+    for (const auto &e : list.entries())
+        out.push_back(Decrypte(e));
+    return out;
+}
+
+// QTest::keyClicks takes ASCII only; accented letters arrive with their own key code, as from a keyboard.
+void typeText(QWidget *widget, const QString &text)
+{
+    for (QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(widget, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, widget, Qt::Key(c.toUpper().unicode()), QString(c), Qt::NoModifier);
+    }
+}
+
+template <typename T = QPushButton>
+T *child(const QWidget *window, const QString &name)
+{
+    T *found = window->findChild<T *>(name);
+    if (!found)
+        qFatal("no control %s", qPrintable(name));
+    return found;
+}
+
+void click(const QWidget *window, const QString &name)
+{
+    QTest::mouseClick(child<QAbstractButton>(window, name), Qt::LeftButton);
+}
+
+QStringList shownWords(const QWidget *window)
+{
+    const QAbstractItemModel *model = child<QListView>(window, QStringLiteral("ListBox1"))->model();
+    QStringList words;
+    for (int row = 0; row < model->rowCount(); ++row)
+        words << model->index(row, 0).data().toString();
+    return words;
+}
+
+// Focus moves, and with them the length field's setting back, need the window active.
+void open(QWidget *window)
+{
+    window->show();
+    QVERIFY(QTest::qWaitForWindowActive(window));
+}
+
+void typeLength(TRMots *search, const QString &text)
+{
+    auto *spin = child<QAbstractSpinBox>(search, QStringLiteral("SpinEdit1"));
+    spin->setFocus();
+    spin->selectAll();
+    QTest::keyClick(spin, Qt::Key_Delete);
+    QTest::keyClicks(spin, text);
+}
+
+// Clicks each cell that shows a letter in the pattern, then that letter on the palette.
+void placeLetters(TRMots *search, const QString &pattern)
+{
+    for (int p = 1; p <= pattern.size(); ++p) {
+        if (pattern.at(p - 1) == u'.')
+            continue;
+        QTest::mouseClick(child<QLabel>(search, QStringLiteral("Label%1").arg(p + 1)), Qt::LeftButton);
+        click(search, QStringLiteral("SpeedButton%1").arg(pattern.at(p - 1).unicode() - 'A' + 1));
+    }
+}
+
+} // namespace
+
+class TestWordTools : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void fieldTakesCapitalsOnly_data();
+    void fieldTakesCapitalsOnly();
+    void contextMenuPasteIsFilteredBeforeTheCut();
+    void closingWaysSetOkPressed_data();
+    void closingWaysSetOkPressed();
+    void enterOnTheFieldEmptiedAtOpeningChangesNothing();
+    void addAndRemove_data();
+    void addAndRemove();
+    void longWordAddedIsGoneAfterRestart_data();
+    void longWordAddedIsGoneAfterRestart();
+
+    void browserOpensOnTheAWordsOfItsCopy();
+    void browserStepsWithinAToZ_data();
+    void browserStepsWithinAToZ();
+    void browserEmptiesItsCopyAtClosing_data();
+    void browserEmptiesItsCopyAtClosing();
+    void enterPressesOnlyTheFocusedButton();
+
+    void statisticsCountTotalAndPlayableLengths_data();
+    void statisticsCountTotalAndPlayableLengths();
+
+    void searchCountsAndListsMatches_data();
+    void searchCountsAndListsMatches();
+    void cellsBeyondTheLengthAreRefusedAndIgnored();
+    void lengthFieldIsSetBackOnLeaving_data();
+    void lengthFieldIsSetBackOnLeaving();
+    void searchKeepsItsStateAcrossOpenings();
+
+private:
+    // As the main window's handlers do: caption, modal dialog, then Result.
+    QString runDialog(const QString &caption, const std::function<void(QLineEdit *)> &typing);
+
+    TAjout *m_ajout = nullptr;
+    QStringList m_messages;
+};
+
+void TestWordTools::initTestCase()
+{
+    Fonts::installSubstitutions();
+    MessageBox::setSinkForTests([this](const QString &text) { m_messages << text; });
+    ErrorReport::setSinkForTests([](const QString &text) { QFAIL(qPrintable(QStringLiteral("error report: ") + text)); });
+}
+
+void TestWordTools::init()
+{
+    m_ajout = new TAjout;
+    m_messages.clear();
+}
+
+void TestWordTools::cleanup()
+{
+    delete m_ajout;
+    QGuiApplication::clipboard()->clear();
+}
+
+QString TestWordTools::runDialog(const QString &caption, const std::function<void(QLineEdit *)> &typing)
+{
+    m_ajout->setWindowTitle(caption);
+    QTimer::singleShot(0, m_ajout, [this, typing] {
+        QVERIFY(QTest::qWaitForWindowActive(m_ajout));
+        typing(child<QLineEdit>(m_ajout, QStringLiteral("Edit1")));
+    });
+    m_ajout->exec();
+    QString word;
+    m_ajout->Result(word);
+    return word;
+}
+
+void TestWordTools::fieldTakesCapitalsOnly_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("clipboard");
+    QTest::addColumn<QKeySequence>("paste");
+    QTest::addColumn<QString>("shown");
+
+    const QKeySequence none, ctrlV(Qt::CTRL | Qt::Key_V), shiftInsert(Qt::SHIFT | Qt::Key_Insert);
+    QTest::newRow("lower case to capitals") << "maIsOn" << "" << none << "MAISON";
+    QTest::newRow("accented letters dropped") << "éléphant" << "" << none << "LPHANT";
+    QTest::newRow("digits, space, hyphen, apostrophe dropped") << "a1 b-c'd" << "" << none << "ABCD";
+    QTest::newRow("backspace erases") << "chatx\b" << "" << none << "CHAT";
+    QTest::newRow("fourteen at most") << "abcdefghijklmnopq" << "" << none << "ABCDEFGHIJKLMN";
+    QTest::newRow("Ctrl+V pastes nothing") << "ab" << "cdef" << ctrlV << "AB";
+    QTest::newRow("Shift+Insert pastes filtered") << "ab" << "c-d é1f" << shiftInsert << "ABCDF";
+    // Letters are kept before the cut: the hyphens take no room.
+    QTest::newRow("pasted letters fill to fourteen") << "abcdefghij" << "k-l-m-n-o" << shiftInsert << "ABCDEFGHIJKLMN";
+}
+
+void TestWordTools::fieldTakesCapitalsOnly()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, clipboard);
+    QFETCH(QKeySequence, paste);
+    QFETCH(QString, shown);
+
+    auto *edit = child<QLineEdit>(m_ajout, QStringLiteral("Edit1"));
+    typeText(edit, typed);
+    if (!paste.isEmpty()) {
+        QGuiApplication::clipboard()->setText(clipboard);
+        QTest::keySequence(edit, paste);
+    }
+    QCOMPARE(edit->text(), shown);
+    QVERIFY(!m_ajout->OkPressed());
+}
+
+void TestWordTools::contextMenuPasteIsFilteredBeforeTheCut()
+{
+    auto *edit = child<QLineEdit>(m_ajout, QStringLiteral("Edit1"));
+    m_ajout->show();
+    typeText(edit, QStringLiteral("ABCDEFGHIJ"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("k-l-m-n-o"));
+    QContextMenuEvent event(QContextMenuEvent::Mouse, QPoint(5, 5), edit->mapToGlobal(QPoint(5, 5)));
+    QCoreApplication::sendEvent(edit, &event);
+    auto *menu = edit->findChild<QMenu *>();
+    QVERIFY(menu);
+    for (QAction *action : menu->actions())
+        if (action->text().endsWith(QLatin1String("\tCtrl+V")))
+            action->trigger();
+    menu->close();
+    QCOMPARE(edit->text(), QStringLiteral("ABCDEFGHIJKLMN"));
+}
+
+void TestWordTools::closingWaysSetOkPressed_data()
+{
+    QTest::addColumn<QString>("way");
+    QTest::addColumn<bool>("ok");
+
+    QTest::newRow("OK") << "OK" << true;
+    QTest::newRow("Enter in the field") << "Enter" << true;
+    QTest::newRow("Annuler") << "Annuler" << false;
+    QTest::newRow("Escape in the field") << "Escape" << false;
+    QTest::newRow("Escape on OK") << "Escape on OK" << false;
+    QTest::newRow("close box acts as Annuler") << "close box" << false;
+}
+
+void TestWordTools::closingWaysSetOkPressed()
+{
+    QFETCH(QString, way);
+    QFETCH(bool, ok);
+
+    // The last closing decides; the one before gives the other outcome.
+    runDialog(QStringLiteral("Ajouter un mot"), [&](QLineEdit *edit) {
+        QTest::keyClick(edit, ok ? Qt::Key_Escape : Qt::Key_Return);
+    });
+    QCOMPARE(m_ajout->OkPressed(), !ok);
+
+    const QString word = runDialog(QStringLiteral("Ajouter un mot"), [&](QLineEdit *edit) {
+        QTest::keyClicks(edit, QStringLiteral("chene"));
+        auto *okButton = child(m_ajout, QStringLiteral("Button1"));
+        if (way == QLatin1String("OK"))
+            QTest::mouseClick(okButton, Qt::LeftButton);
+        else if (way == QLatin1String("Enter"))
+            QTest::keyClick(edit, Qt::Key_Return);
+        else if (way == QLatin1String("Annuler"))
+            click(m_ajout, QStringLiteral("Button2"));
+        else if (way == QLatin1String("Escape"))
+            QTest::keyClick(edit, Qt::Key_Escape);
+        else if (way == QLatin1String("Escape on OK")) {
+            okButton->setFocus();
+            QTest::keyClick(okButton, Qt::Key_Escape);
+        } else
+            m_ajout->close();
+    });
+    QVERIFY(!m_ajout->isVisible());
+    QCOMPARE(m_ajout->OkPressed(), ok);
+    QCOMPARE(word, ok ? QStringLiteral("CHENE") : QString());
+}
+
+void TestWordTools::enterOnTheFieldEmptiedAtOpeningChangesNothing()
+{
+    runDialog(QStringLiteral("Ajouter un mot"), [](QLineEdit *edit) { QTest::keyClicks(edit, QStringLiteral("hetre\r")); });
+    const QString word = runDialog(QStringLiteral("Ajouter un mot"), [](QLineEdit *edit) {
+        QVERIFY(edit->hasFocus());
+        QCOMPARE(edit->text(), QString());
+        QTest::keyClick(edit, Qt::Key_Enter);
+    });
+    QVERIFY(m_ajout->OkPressed());
+    WordList list = listOf({"HETRE"});
+    QCOMPARE(addWord(list, word), AddResult::NothingTyped);
+    QCOMPARE(removeWord(list, word), RemoveResult::NothingTyped);
+    QCOMPARE(plainOf(list), Words{"HETRE"});
+    QVERIFY(!list.WordListDirty());
+}
+
+void TestWordTools::addAndRemove_data()
+{
+    QTest::addColumn<Words>("before");
+    QTest::addColumn<QStringList>("commands");
+    QTest::addColumn<Words>("after");
+    QTest::addColumn<QStringList>("messages");
+
+    const Words fileOrder{"TOMATE", "ABRICOT", "MAISON"};
+    const Words twice{"ZEBRE", "MAISON", "CASTOR", "MAISON", "ABEILLE"};
+    const QString exists = QStringLiteral("Ce mot existe déjà"), missing = QStringLiteral("Ce mot n'existe pas");
+    QTest::newRow("addition sorts a list in file order")
+        << fileOrder << QStringList{"+jardin"} << Words{"ABRICOT", "JARDIN", "MAISON", "TOMATE"} << QStringList{};
+    QTest::newRow("duplicate in any case of typing")
+        << fileOrder << QStringList{"+maison", "+AbRiCoT"} << fileOrder << QStringList{exists, exists};
+    QTest::newRow("prefix sorts before the longer word") << Words{"MAISONNETTE", "ZEBRE"} << QStringList{"+maison"}
+                                                         << Words{"MAISON", "MAISONNETTE", "ZEBRE"} << QStringList{};
+    // The first of two equal entries goes, then the other; the rest keeps its order, unsorted.
+    QTest::newRow("removal of one of two equal entries")
+        << twice << QStringList{"-maison"} << Words{"ZEBRE", "CASTOR", "MAISON", "ABEILLE"} << QStringList{};
+    QTest::newRow("then the other, then none")
+        << twice << QStringList{"-maison", "-MAISON", "-maison"} << Words{"ZEBRE", "CASTOR", "ABEILLE"}
+        << QStringList{missing};
+}
+
+void TestWordTools::addAndRemove()
+{
+    QFETCH(Words, before);
+    QFETCH(QStringList, commands);
+    QFETCH(Words, after);
+    QFETCH(QStringList, messages);
+
+    WordList list = listOf(before);
+    for (const QString &command : commands) {
+        const bool adding = command.startsWith(u'+');
+        const QString word = runDialog(adding ? QStringLiteral("Ajouter un mot") : QStringLiteral("Supprimer un mot"),
+                                       [&](QLineEdit *edit) {
+                                           typeText(edit, command.mid(1));
+                                           click(m_ajout, QStringLiteral("Button1"));
+                                       });
+        const QString message = adding ? messageFor(addWord(list, word)) : messageFor(removeWord(list, word));
+        if (!message.isEmpty())
+            MessageBox::showPlain(nullptr, message);
+    }
+    QCOMPARE(plainOf(list), after);
+    QCOMPARE(m_messages, messages);
+    QCOMPARE(list.WordListDirty(), after != before);
+}
+
+void TestWordTools::longWordAddedIsGoneAfterRestart_data()
+{
+    QTest::addColumn<QString>("typed");
+
+    QTest::newRow("13 letters") << "anticonformes";
+    QTest::newRow("14 letters") << "anticonformism";
+}
+
+void TestWordTools::longWordAddedIsGoneAfterRestart()
+{
+    QFETCH(QString, typed);
+
+    WordList list = listOf({"MAISON", "ZEBRES"});
+    const QString word = runDialog(QStringLiteral("Ajouter un mot"), [&](QLineEdit *edit) { typeText(edit, typed + u'\r'); });
+    QCOMPARE(addWord(list, word), AddResult::Added);
+    QCOMPARE(plainOf(list), (Words{typed.toUpper().toStdString(), "MAISON", "ZEBRES"}));
+
+    QTemporaryDir dir;
+    list.save(dir.filePath(QStringLiteral("Pendu.dat")));
+    WordList restarted;
+    restarted.load(dir.filePath(QStringLiteral("Pendu.dat")));
+    restarted.Verifie();
+    QCOMPARE(plainOf(restarted), (Words{"MAISON", "ZEBRES"}));
+}
+
+void TestWordTools::browserOpensOnTheAWordsOfItsCopy()
+{
+    WordList list = listOf(Vocabulary);
+    TDico dico;
+    dico.Init(list);
+    dico.show();
+    QCOMPARE(dico.focusWidget(), child(&dico, QStringLiteral("Button27")));
+    QCOMPARE(shownWords(&dico), (QStringList{"ABRICOT", "ANANAS"}));
+
+    // The copy does not see the addition until the next opening, which shows "A" again.
+    QCOMPARE(addWord(list, QStringLiteral("ZIGOUILLAIENT")), AddResult::Added);
+    click(&dico, QStringLiteral("Button26"));
+    QCOMPARE(shownWords(&dico), (QStringList{"ZEBRE", "ZOZOTER"}));
+    click(&dico, QStringLiteral("Button27"));
+    dico.Init(list);
+    dico.show();
+    QCOMPARE(shownWords(&dico), (QStringList{"ABRICOT", "ANANAS"}));
+    click(&dico, QStringLiteral("Button26"));
+    QCOMPARE(shownWords(&dico), (QStringList{"ZEBRE", "ZIGOUILLAIENT", "ZOZOTER"}));
+}
+
+void TestWordTools::browserStepsWithinAToZ_data()
+{
+    QTest::addColumn<QString>("letterButton");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<QStringList>("words");
+
+    const QStringList z{"ZEBRE", "ZOZOTER"}, a{"ABRICOT", "ANANAS"};
+    QTest::newRow("right arrow at Z") << "Button26" << "SpeedButton1" << z;
+    QTest::newRow("Page Down at Z") << "Button26" << "PageDown" << z;
+    QTest::newRow("left arrow at A") << "Button1" << "SpeedButton2" << a;
+    QTest::newRow("Page Up at A") << "Button1" << "PageUp" << a;
+    QTest::newRow("letter without words") << "Button2" << "" << QStringList{};
+    QTest::newRow("Page Down from M") << "Button13" << "PageDown" << QStringList{};
+    QTest::newRow("left arrow from D") << "Button4" << "SpeedButton2" << QStringList{"CHATON"};
+}
+
+void TestWordTools::browserStepsWithinAToZ()
+{
+    QFETCH(QString, letterButton);
+    QFETCH(QString, action);
+    QFETCH(QStringList, words);
+
+    TDico dico;
+    dico.Init(listOf(Vocabulary));
+    dico.show();
+    click(&dico, letterButton);
+    // The keys reach the window from the letter button that was clicked.
+    if (action.startsWith(QLatin1String("Page")))
+        QTest::keyClick(child(&dico, letterButton), action == QLatin1String("PageUp") ? Qt::Key_PageUp : Qt::Key_PageDown);
+    else if (!action.isEmpty())
+        click(&dico, action);
+    QCOMPARE(shownWords(&dico), words);
+}
+
+void TestWordTools::browserEmptiesItsCopyAtClosing_data()
+{
+    QTest::addColumn<QString>("way");
+
+    QTest::newRow("Fermer") << "Fermer";
+    QTest::newRow("Escape on a letter button") << "Escape";
+    QTest::newRow("close box") << "close box";
+}
+
+void TestWordTools::browserEmptiesItsCopyAtClosing()
+{
+    QFETCH(QString, way);
+
+    TDico dico;
+    dico.Init(listOf(Vocabulary));
+    dico.show();
+    QCOMPARE(dico.copyCount(), int(Vocabulary.size()));
+    if (way == QLatin1String("Fermer"))
+        click(&dico, QStringLiteral("Button27"));
+    else if (way == QLatin1String("Escape"))
+        QTest::keyClick(child(&dico, QStringLiteral("Button5")), Qt::Key_Escape);
+    else
+        dico.close();
+    QVERIFY(!dico.isVisible());
+    QCOMPARE(dico.copyCount(), 0);
+}
+
+void TestWordTools::enterPressesOnlyTheFocusedButton()
+{
+    // Neither window has a default button: Enter in a field or a list presses nothing.
+    TDico dico;
+    dico.Init(listOf(Vocabulary));
+    open(&dico);
+    auto *list = child<QListView>(&dico, QStringLiteral("ListBox1"));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
+    QTest::keyClick(list, Qt::Key_Return);
+    QVERIFY(dico.isVisible());
+    child(&dico, QStringLiteral("Button13"))->setFocus();
+    QTest::keyClick(child(&dico, QStringLiteral("Button13")), Qt::Key_Return);
+    QCOMPARE(shownWords(&dico), (QStringList{"MOUTON", "MAISON", "MAISONNETTE"}));
+
+    TRMots search;
+    search.Init(listOf(Vocabulary));
+    open(&search);
+    placeLetters(&search, QStringLiteral("Z"));
+    typeLength(&search, QStringLiteral("7"));
+    QTest::keyClick(child<QAbstractSpinBox>(&search, QStringLiteral("SpinEdit1")), Qt::Key_Return);
+    QCOMPARE(child<QLabel>(&search, QStringLiteral("Label2"))->text(), QStringLiteral("Z"));
+    QCOMPARE(child<QLineEdit>(&search, QStringLiteral("Edit1"))->text(), QString());
+    child(&search, QStringLiteral("Button2"))->setFocus();
+    QTest::keyClick(child(&search, QStringLiteral("Button2")), Qt::Key_Enter);
+    QCOMPARE(shownWords(&search), QStringList{"ZOZOTER"});
+}
+
+void TestWordTools::statisticsCountTotalAndPlayableLengths_data()
+{
+    QTest::addColumn<Words>("words");
+    QTest::addColumn<QString>("added");
+    QTest::addColumn<QStringList>("lines");
+
+    const auto lines = [](int total, std::array<int, 7> byLength) {
+        QStringList out{QStringLiteral("Nombre de mots : %1").arg(total)};
+        for (int n = 6; n <= 12; ++n)
+            out << QStringLiteral("Mots de %1 lettres : %2").arg(n).arg(byLength[std::size_t(n - 6)]);
+        return out;
+    };
+    const Words loaded{"MAISON", "CHATON", "ABRICOT", "ORDINATEUR", "DOUZELETTRES"};
+    QTest::newRow("empty list") << Words{} << "" << lines(0, {});
+    QTest::newRow("after loading") << loaded << "" << lines(5, {2, 1, 0, 0, 1, 0, 1});
+    QTest::newRow("short word in the total only") << loaded << "CHAT" << lines(6, {2, 1, 0, 0, 1, 0, 1});
+    QTest::newRow("new eight-letter word") << loaded << "ELEPHANT" << lines(6, {2, 1, 1, 0, 1, 0, 1});
+    QTest::newRow("no grouping") << Words(12345, "MAISON") << "" << lines(12345, {12345, 0, 0, 0, 0, 0, 0});
+}
+
+void TestWordTools::statisticsCountTotalAndPlayableLengths()
+{
+    QFETCH(Words, words);
+    QFETCH(QString, added);
+    QFETCH(QStringList, lines);
+
+    WordList list = listOf(words);
+    if (!added.isEmpty())
+        QCOMPARE(addWord(list, added), AddResult::Added);
+    TStats stats;
+    stats.Init(listOf({"AUTREFOIS"}));
+    stats.Init(list);
+    QStringList shown;
+    for (const char *name : {"Label1", "Label3", "Label2", "Label4", "Label5", "Label6", "Label7", "Label8"})
+        shown << child<QLabel>(&stats, QLatin1String(name))->text();
+    QCOMPARE(shown, lines);
+}
+
+void TestWordTools::searchCountsAndListsMatches_data()
+{
+    QTest::addColumn<QString>("length");
+    QTest::addColumn<QString>("pattern");
+    QTest::addColumn<QStringList>("words");
+    QTest::addColumn<QString>("count");
+
+    QTest::newRow("all free, in list order") << "7" << "......." << QStringList{"ABRICOT", "ZOZOTER"} << "2 mots";
+    QTest::newRow("two matches") << "6" << "M....N" << QStringList{"MOUTON", "MAISON"} << "2 mots";
+    QTest::newRow("one match") << "6" << "MA...." << QStringList{"MAISON"} << "1 mot";
+    QTest::newRow("no match") << "6" << "Q....." << QStringList{} << "0 mot";
+    QTest::newRow("letter in the last place") << "11" << "..........E" << QStringList{"MAISONNETTE"} << "1 mot";
+    // The length stops at 12, so the thirteen-letter word added in the run is never found.
+    QTest::newRow("13 typed reads as 12") << "13" << "Z" << QStringList{} << "0 mot";
+}
+
+void TestWordTools::searchCountsAndListsMatches()
+{
+    QFETCH(QString, length);
+    QFETCH(QString, pattern);
+    QFETCH(QStringList, words);
+    QFETCH(QString, count);
+
+    WordList list = listOf(Vocabulary);
+    list.append(Crypte("ZIGOUILLAIENT"));
+    TRMots search;
+    search.Init(list);
+    open(&search);
+    typeLength(&search, length);
+    placeLetters(&search, pattern);
+    click(&search, QStringLiteral("Button2"));
+    QCOMPARE(shownWords(&search), words);
+    QCOMPARE(child<QLineEdit>(&search, QStringLiteral("Edit1"))->text(), count);
+}
+
+void TestWordTools::cellsBeyondTheLengthAreRefusedAndIgnored()
+{
+    TRMots search;
+    search.Init(listOf(Vocabulary));
+    open(&search);
+    auto *palette = child<QWidget>(&search, QStringLiteral("Panel1"));
+    auto *cell12 = child<QLabel>(&search, QStringLiteral("Label13"));
+    QTest::mouseClick(child<QLabel>(&search, QStringLiteral("Label8")), Qt::LeftButton);
+    QVERIFY(!palette->isVisible());
+
+    typeLength(&search, QStringLiteral("12"));
+    QTest::mouseClick(cell12, Qt::LeftButton);
+    QVERIFY(palette->isVisible());
+    click(&search, QStringLiteral("SpeedButton17"));
+    QVERIFY(!palette->isVisible());
+
+    // At 11 the Q in cell 12 stays on screen and no longer counts; "C" clears it and keeps the results.
+    QTest::keyClick(child<QAbstractSpinBox>(&search, QStringLiteral("SpinEdit1")), Qt::Key_Down);
+    QTest::mouseClick(cell12, Qt::LeftButton);
+    QVERIFY(!palette->isVisible());
+    click(&search, QStringLiteral("Button2"));
+    QCOMPARE(cell12->text(), QStringLiteral("Q"));
+    QCOMPARE(shownWords(&search), QStringList{"MAISONNETTE"});
+    click(&search, QStringLiteral("Button1"));
+    QCOMPARE(cell12->text(), QStringLiteral("."));
+    QCOMPARE(shownWords(&search), QStringList{"MAISONNETTE"});
+    QCOMPARE(child<QLineEdit>(&search, QStringLiteral("Edit1"))->text(), QStringLiteral("1 mot"));
+}
+
+void TestWordTools::lengthFieldIsSetBackOnLeaving_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("left");
+
+    QTest::newRow("in range") << "9" << "9";
+    QTest::newRow("below, to 6") << "3" << "6";
+    QTest::newRow("above, to 12") << "45" << "12";
+    QTest::newRow("nothing reads as 6") << "" << "6";
+    QTest::newRow("letters are not taken") << "1x0" << "10";
+}
+
+void TestWordTools::lengthFieldIsSetBackOnLeaving()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, left);
+
+    TRMots search;
+    open(&search);
+    typeLength(&search, typed);
+    child(&search, QStringLiteral("Button3"))->setFocus();
+    QCOMPARE(child<QAbstractSpinBox>(&search, QStringLiteral("SpinEdit1"))->text(), left);
+}
+
+void TestWordTools::searchKeepsItsStateAcrossOpenings()
+{
+    TRMots search;
+    search.Init(listOf(Vocabulary));
+    open(&search);
+    typeLength(&search, QStringLiteral("7"));
+    placeLetters(&search, QStringLiteral("A"));
+    click(&search, QStringLiteral("Button2"));
+    QTest::mouseClick(child<QLabel>(&search, QStringLiteral("Label3")), Qt::LeftButton);
+
+    // Escape does nothing; "Fermer" closes and empties the copy.
+    QTest::keyClick(child<QAbstractSpinBox>(&search, QStringLiteral("SpinEdit1")), Qt::Key_Escape);
+    QVERIFY(search.isVisible());
+    click(&search, QStringLiteral("Button3"));
+    QVERIFY(!search.isVisible());
+    QCOMPARE(search.copyCount(), 0);
+
+    search.Init(listOf({"AUTOBUS"}));
+    search.show();
+    QCOMPARE(child<QAbstractSpinBox>(&search, QStringLiteral("SpinEdit1"))->text(), QStringLiteral("7"));
+    QCOMPARE(child<QLabel>(&search, QStringLiteral("Label2"))->text(), QStringLiteral("A"));
+    QCOMPARE(shownWords(&search), QStringList{"ABRICOT"});
+    QCOMPARE(child<QLineEdit>(&search, QStringLiteral("Edit1"))->text(), QStringLiteral("1 mot"));
+    QVERIFY(!child<QWidget>(&search, QStringLiteral("Panel1"))->isVisible());
+    click(&search, QStringLiteral("Button2"));
+    QCOMPARE(shownWords(&search), QStringList{"AUTOBUS"});
+}
+
+QTEST_MAIN(TestWordTools)
+#include "tst_wordtools.moc"

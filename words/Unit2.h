@@ -1,0 +1,31 @@
+// TStats: the dictionary statistics, the number of words in all and of each playable length.
+#pragma once
+
+#include <QDialog>
+#include <array>
+
+class QLabel;
+class QPushButton;
+class WordList;
+
+class TStats : public QDialog
+{
+    Q_OBJECT
+
+public:
+    explicit TStats(QWidget *parent = nullptr);
+
+    // Counts the list's entries and sets the eight lines; the list is not kept.
+    void Init(const WordList &list);
+    void Button1Click();
+
+    void reject() override;
+
+protected:
+    void setVisible(bool visible) override;
+
+private:
+    // Top to bottom: Label1, Label3, Label2, Label4 ... Label8.
+    std::array<QLabel *, 8> m_lines{};
+    QPushButton *m_button1 = nullptr;
+};

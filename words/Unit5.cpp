@@ -1,0 +1,283 @@
+// Everything but the copy of the list and the palette's visibility is kept from one opening to the next.
+#include "Unit5.h"
+
+#include "ErrorReport.h"
+#include "Fonts.h"
+#include "HeaderBar.h"
+#include "ToolWindow.h"
+#include "WordList.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QToolButton>
+
+namespace {
+
+constexpr int CellsLeft = 80;
+constexpr int CellPitch = 32;
+constexpr char PaletteCharacters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ.";
+
+QFrame *frame(QWidget *parent, QRect geometry)
+{
+    auto *box = new QFrame(parent);
+    box->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    box->setGeometry(geometry);
+    return box;
+}
+
+QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry)
+{
+    auto *b = new QPushButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    return b;
+}
+
+} // namespace
+
+LengthField::LengthField(QWidget *parent) : QAbstractSpinBox(parent)
+{
+    lineEdit()->setMaxLength(2);
+    setValue(WordSearch::MinLength);
+}
+
+int LengthField::value() const
+{
+    return WordSearch::lengthFromText(text());
+}
+
+void LengthField::setValue(int value)
+{
+    lineEdit()->setText(QString::number(value));
+}
+
+void LengthField::stepBy(int steps)
+{
+    setValue(WordSearch::nearestLength(value() + steps));
+    selectAll();
+}
+
+QValidator::State LengthField::validate(QString &input, int &) const
+{
+    for (QChar c : input)
+        if (c < u'0' || c > u'9')
+            return QValidator::Invalid;
+    return QValidator::Acceptable;
+}
+
+QAbstractSpinBox::StepEnabled LengthField::stepEnabled() const
+{
+    StepEnabled enabled = StepNone;
+    if (value() < WordSearch::MaxLength)
+        enabled |= StepUpEnabled;
+    if (value() > WordSearch::MinLength)
+        enabled |= StepDownEnabled;
+    return enabled;
+}
+
+void LengthField::focusOutEvent(QFocusEvent *event)
+{
+    QAbstractSpinBox::focusOutEvent(event);
+    ErrorReport::guarded(this, [this] {
+        const QString shown = QString::number(WordSearch::nearestLength(value()));
+        if (text() != shown)
+            setValue(shown.toInt());
+    });
+}
+
+TRMots::TRMots(QWidget *parent) : QDialog(parent)
+{
+    setWindowTitle(QStringLiteral("Utilitaire de recherche de mots"));
+    setFont(Fonts::pixelFont(QStringLiteral("MS Sans Serif"), 13));
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    setFixedSize(520, 343);
+    move(128, 111);
+
+    createPatternFrame();
+    createResultFrame();
+    createPalette();
+
+    auto *button2 = button(this, "Button2", QStringLiteral("Rechercher"), QRect(400, 287, 108, 23));
+    auto *button3 = button(this, "Button3", QStringLiteral("Fermer"), QRect(400, 312, 108, 23));
+    connectGuarded(button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    connectGuarded(button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+
+    ToolWindow::withoutDefaultButton(this);
+    renderPattern();
+}
+
+void TRMots::createPatternFrame()
+{
+    QFrame *upper = frame(this, QRect(8, 8, 504, 72));
+
+    auto *label1 = new QLabel(QStringLiteral("Longueur"), upper);
+    label1->setObjectName(QStringLiteral("Label1"));
+    label1->setGeometry(12, 10, 60, 20);
+
+    m_spinEdit1 = new LengthField(upper);
+    m_spinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
+    m_spinEdit1->setGeometry(12, 36, 52, 24);
+
+    // The position numbers only label the cells: no clicks, no resizing.
+    m_header1 = new HeaderBar(upper);
+    m_header1->setObjectName(QStringLiteral("Header1"));
+    m_header1->setGeometry(CellsLeft, 10, CellPitch * WordSearch::Cells, 20);
+    for (int p = 1; p <= WordSearch::Cells; ++p)
+        m_header1->addSection(QString::number(p), CellPitch)->setAlignment(Qt::AlignCenter);
+
+    const QFont cellFont = Fonts::pixelFont(QStringLiteral("MS Sans Serif"), 16, true);
+    for (int p = 1; p <= WordSearch::Cells; ++p) {
+        auto *cell = new QLabel(upper);
+        cell->setObjectName(QStringLiteral("Label%1").arg(p + 1));
+        cell->setGeometry(CellsLeft + CellPitch * (p - 1) + 1, 37, 29, 22);
+        cell->setFont(cellFont);
+        cell->setAlignment(Qt::AlignCenter);
+        cell->setAutoFillBackground(true);
+        QPalette colours = cell->palette();
+        colours.setColor(QPalette::Window, Qt::white);
+        colours.setColor(QPalette::WindowText, Qt::black);
+        cell->setPalette(colours);
+        cell->installEventFilter(this);
+        m_cells[std::size_t(p - 1)] = cell;
+    }
+
+    auto *button1 = button(upper, "Button1", QStringLiteral("C"), QRect(472, 36, 24, 24));
+    connectGuarded(button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+}
+
+void TRMots::createResultFrame()
+{
+    QFrame *lower = frame(this, QRect(8, 88, 380, 247));
+
+    auto *label14 = new QLabel(QStringLiteral("Résultat de la recherche"), lower);
+    label14->setObjectName(QStringLiteral("Label14"));
+    label14->setGeometry(12, 12, 160, 20);
+
+    m_edit1 = new QLineEdit(lower);
+    m_edit1->setObjectName(QStringLiteral("Edit1"));
+    m_edit1->setReadOnly(true);
+    m_edit1->setGeometry(176, 10, 100, 24);
+
+    m_listBox1 = new QListView(lower);
+    m_listBox1->setObjectName(QStringLiteral("ListBox1"));
+    m_listBox1->setModel(&m_results);
+    m_listBox1->setUniformItemSizes(true);
+    m_listBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_listBox1->setGeometry(12, 42, 356, 193);
+}
+
+void TRMots::createPalette()
+{
+    m_panel1 = frame(this, QRect(400, 88, 108, 183));
+    m_panel1->setObjectName(QStringLiteral("Panel1"));
+    const QFont font = Fonts::pixelFont(QStringLiteral("MS Sans Serif"), 13, true);
+    for (int i = 0; i < 27; ++i) {
+        const QChar character = QLatin1Char(PaletteCharacters[i]);
+        auto *key = new QToolButton(m_panel1);
+        key->setObjectName(QStringLiteral("SpeedButton%1").arg(i + 1));
+        key->setText(QString(character));
+        key->setFont(font);
+        key->setFocusPolicy(Qt::NoFocus);
+        key->setGeometry(4 + 25 * (i % 4), 4 + 25 * (i / 4), 25, 25);
+        connectGuarded(key, &QToolButton::clicked, this, [this, character] { Lettre(character); });
+    }
+}
+
+void TRMots::Init(const WordList &list)
+{
+    m_search.Init(list);
+}
+
+void TRMots::FormShow()
+{
+    m_search.FormShow();
+    renderPattern();
+}
+
+void TRMots::LabelClick(int position)
+{
+    m_search.selectCell(position, m_spinEdit1->value());
+    renderPattern();
+}
+
+void TRMots::Lettre(QChar character)
+{
+    m_search.Lettre(character);
+    renderPattern();
+}
+
+void TRMots::Button1Click()
+{
+    m_search.clearCells();
+    renderPattern();
+}
+
+void TRMots::Button2Click()
+{
+    m_search.search(m_spinEdit1->value());
+    m_results.setStringList(m_search.results());
+    m_edit1->setText(m_search.countText());
+}
+
+void TRMots::Button3Click()
+{
+    done(Rejected);
+}
+
+void TRMots::FormClose()
+{
+    m_search.FormClose();
+}
+
+void TRMots::renderPattern()
+{
+    for (int p = 1; p <= WordSearch::Cells; ++p)
+        m_cells[std::size_t(p - 1)]->setText(QString(m_search.cell(p)));
+    m_panel1->setVisible(m_search.paletteShown());
+}
+
+// The close box closes as "Fermer" does; Escape never gets here.
+void TRMots::reject()
+{
+    ErrorReport::guarded(this, [this] { Button3Click(); });
+}
+
+void TRMots::done(int result)
+{
+    ErrorReport::guarded(this, [this] { FormClose(); });
+    QDialog::done(result);
+}
+
+bool TRMots::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease) {
+        const auto *mouse = static_cast<QMouseEvent *>(event);
+        for (int p = 1; p <= WordSearch::Cells; ++p) {
+            QLabel *cell = m_cells[std::size_t(p - 1)];
+            if (watched == cell && mouse->button() == Qt::LeftButton && cell->rect().contains(mouse->position().toPoint())) {
+                ErrorReport::guarded(this, [this, p] { LabelClick(p); });
+                return true;
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TRMots::keyPressEvent(QKeyEvent *event)
+{
+    // "Fermer" is not a cancel button: Escape does nothing here.
+    ErrorReport::guarded(this, [&] {
+        if (event->key() != Qt::Key_Escape && !ToolWindow::pressFocusedButton(this, event))
+            QDialog::keyPressEvent(event);
+    });
+}
+
+void TRMots::showEvent(QShowEvent *event)
+{
+    QDialog::showEvent(event);
+    ErrorReport::guarded(this, [this] { FormShow(); });
+}
