@@ -3,6 +3,7 @@
 
 #include <QSvgRenderer>
 #include <QWidget>
+#include <memory>
 
 class SvgPicture : public QWidget
 {
@@ -20,5 +21,6 @@ protected:
 private:
     QString m_name;
     QSize m_pictureSize;
-    QSvgRenderer m_renderer;
+    // Parsed at the first paint: most pages of the gallows are not shown at start-up.
+    std::unique_ptr<QSvgRenderer> m_renderer;
 };
