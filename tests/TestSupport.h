@@ -1,9 +1,12 @@
 // Small helpers shared by the test programs.
 #pragma once
 
+#include "OrvError.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QString>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -27,4 +30,15 @@ inline QByteArray toQByteArray(std::string_view s)
 inline std::string toStd(const QByteArray &b)
 {
     return std::string(b.constData(), std::size_t(b.size()));
+}
+
+// The text of the error a call raises, or a null string when it completes.
+inline QString errorOf(const std::function<void()> &f)
+{
+    try {
+        f();
+    } catch (const OrvError &e) {
+        return e.text();
+    }
+    return QString();
 }

@@ -6,6 +6,8 @@
 #include "WordList.h"
 
 #include <QSignalSpy>
+#include "TestSupport.h"
+
 #include <QTest>
 #include <deque>
 
@@ -70,16 +72,6 @@ struct Game
     ScriptedRandom random;
     GameRules rules{words, random};
 };
-
-QString errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const OrvError &e) {
-        return e.text();
-    }
-    return QString();
-}
 
 } // namespace
 

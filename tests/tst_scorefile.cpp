@@ -21,16 +21,6 @@ namespace {
 const QString FileName = QStringLiteral("Orvpendu.ini");
 const QString NotAnInteger = QStringLiteral("'%1' n'est pas une valeur entière correcte");
 
-QString errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const OrvError &e) {
-        return e.text();
-    }
-    return QString();
-}
-
 QByteArray fileOf(const QByteArray &player, const QByteArrayList &ranks)
 {
     QByteArray bytes = player + "\r\n";

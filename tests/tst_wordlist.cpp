@@ -35,16 +35,6 @@ Entries plainOf(const WordList &list)
     return out;
 }
 
-QString errorOf(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const OrvError &e) {
-        return e.text();
-    }
-    return QString();
-}
-
 std::string randomWord(QRandomGenerator &rng, const char *alphabet, int minLen, int maxLen)
 {
     const int len = int(rng.bounded(minLen, maxLen + 1));
