@@ -7,6 +7,7 @@ packages=(
     qt6-base-dev qt6-svg-dev qt6-tools-dev qt6-l10n-tools libqt6svg6
     fonts-liberation fonts-dejavu-core
     libbenchmark-dev
+    clang libclang-rt-14-dev
     xvfb xauth
     desktop-file-utils appstream dpkg-dev librsvg2-bin
 )

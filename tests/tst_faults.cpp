@@ -1,0 +1,410 @@
+// Faults of the disk through the main window's closing and start-up, and saves killed part-way.
+#include "ErrorReport.h"
+#include "Fonts.h"
+#include "KillSave.h"
+#include "Main.h"
+#include "Scramble.h"
+#include "TestSupport.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QProcess>
+#include <QRandomGenerator>
+#include <QTemporaryDir>
+#include <QTest>
+#include <chrono>
+#include <csignal>
+#include <memory>
+#include <thread>
+
+#include <sys/fsuid.h>
+#include <sys/mount.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+namespace {
+
+const QString WordFileName = QStringLiteral("Pendu.dat");
+const QString ScoreFileName = QStringLiteral("Orvpendu.ini");
+
+QByteArray wordFile(const std::vector<std::string> &words)
+{
+    QByteArray bytes;
+    for (const auto &w : words)
+        bytes += toQByteArray(Crypte(w)) + "\r\n";
+    return bytes;
+}
+
+// Permission bits do not stop the superuser; for the time this lives, file access from this
+// thread is checked as the unprivileged user and group "nobody" instead, whoever runs the test.
+class AsNobody
+{
+public:
+    static constexpr uid_t Nobody = 65534;
+    AsNobody() : m_switched(geteuid() == 0)
+    {
+        if (m_switched) {
+            setfsgid(Nobody);
+            setfsuid(Nobody);
+        }
+    }
+    ~AsNobody()
+    {
+        if (m_switched) {
+            setfsuid(0);
+            setfsgid(0);
+        }
+    }
+    AsNobody(const AsNobody &) = delete;
+    AsNobody &operator=(const AsNobody &) = delete;
+
+private:
+    bool m_switched;
+};
+
+// Sets one resource limit's soft value for the time this lives.
+class ResourceLimit
+{
+public:
+    ResourceLimit(int resource, rlim_t value) : m_resource(resource)
+    {
+        getrlimit(resource, &m_saved);
+        rlimit lowered = m_saved;
+        lowered.rlim_cur = value;
+        m_ok = setrlimit(resource, &lowered) == 0;
+    }
+    ~ResourceLimit() { setrlimit(m_resource, &m_saved); }
+    bool ok() const { return m_ok; }
+
+private:
+    int m_resource;
+    rlimit m_saved{};
+    bool m_ok = false;
+};
+
+// The lowest free descriptor: a limit at that number leaves none to open.
+rlim_t lowestFreeDescriptor()
+{
+    const int fd = dup(0);
+    close(fd);
+    return rlim_t(fd);
+}
+
+QStringList entriesOf(const QString &folder)
+{
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
+}
+
+} // namespace
+
+class TestFaults : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void cleanup();
+
+    void wordFileThatCannotBeCreatedAtClosing_data();
+    void wordFileThatCannotBeCreatedAtClosing();
+    void wordFileWriteThatFailsPartWay_data();
+    void wordFileWriteThatFailsPartWay();
+    void scoreFileFaultsAreSilent_data();
+    void scoreFileFaultsAreSilent();
+    void killedSaveLeavesOldOrNewFile_data();
+    void killedSaveLeavesOldOrNewFile();
+
+private:
+    void start(const QByteArray &words);
+    void launch();
+    QString path(const QString &name) const { return QDir(m_folder).filePath(name); }
+    void setFolderWritable(bool writable);
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    QString m_folder;
+    std::unique_ptr<TMainForm> m_window;
+    QStringList m_errors;
+    QString m_mountPoint;
+};
+
+void TestFaults::initTestCase()
+{
+    Fonts::installSubstitutions();
+}
+
+void TestFaults::init()
+{
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    m_folder = m_dir->path();
+    setFolderWritable(true);
+    m_errors.clear();
+    ErrorReport::setSinkForTests([this](const QString &text) { m_errors << text; });
+}
+
+void TestFaults::cleanup()
+{
+    if (m_window) {
+        m_window->hide();
+        m_window.reset();
+    }
+    ErrorReport::setSinkForTests({});
+    if (!m_mountPoint.isEmpty())
+        umount(QFile::encodeName(m_mountPoint).constData());
+    m_mountPoint.clear();
+    if (m_dir)
+        setFolderWritable(true);
+    m_dir.reset();
+}
+
+// "nobody" may always reach the folder and read it, so that a permission fault is the only cause.
+void TestFaults::setFolderWritable(bool writable)
+{
+    auto permissions = QFileDevice::ReadOwner | QFileDevice::ExeOwner | QFileDevice::ReadOther | QFileDevice::ExeOther;
+    if (writable)
+        permissions |= QFileDevice::WriteOwner;
+    QVERIFY(QFile::setPermissions(m_folder, permissions));
+}
+
+void TestFaults::start(const QByteArray &words)
+{
+    QVERIFY(writeBytes(path(WordFileName), words));
+    launch();
+}
+
+void TestFaults::launch()
+{
+    m_window = std::make_unique<TMainForm>(m_folder);
+    m_window->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
+    QTRY_VERIFY(m_window->wordFileLoaded() || !m_errors.isEmpty());
+}
+
+void TestFaults::wordFileThatCannotBeCreatedAtClosing_data()
+{
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("folder made unwritable") << QStringLiteral("unwritable");
+    QTest::newRow("no file descriptor left") << QStringLiteral("descriptors");
+}
+
+void TestFaults::wordFileThatCannotBeCreatedAtClosing()
+{
+    QFETCH(QString, cause);
+
+    const QByteArray old = wordFile({"MAISON", "ABRICOT", "CHANTER"});
+    start(old);
+    m_window->wordList().removeAt(1);
+    const std::vector<Entry> kept = m_window->wordList().entries();
+
+    bool closed = true;
+    if (cause == QLatin1String("unwritable")) {
+        setFolderWritable(false);
+        AsNobody nobody;
+        closed = m_window->close();
+    } else {
+        ResourceLimit noDescriptors(RLIMIT_NOFILE, lowestFreeDescriptor());
+        QVERIFY(noDescriptors.ok());
+        closed = m_window->close();
+    }
+
+    QVERIFY(!closed);
+    QCOMPARE(m_errors, QStringList{QStringLiteral("Ne peut créer le fichier Pendu.dat.")});
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->wordList().entries(), kept);
+    QVERIFY(m_window->wordList().WordListDirty());
+    QCOMPARE(readBytes(path(WordFileName)), old);
+
+    // The cause gone, the next closing saves.
+    setFolderWritable(true);
+    QVERIFY(m_window->close());
+    QCOMPARE(readBytes(path(WordFileName)), wordFile({"MAISON", "CHANTER"}));
+    QCOMPARE(m_errors.size(), 1);
+}
+
+void TestFaults::wordFileWriteThatFailsPartWay_data()
+{
+    QTest::addColumn<QString>("cause");
+    QTest::newRow("file-size limit") << QStringLiteral("limit");
+    QTest::newRow("full file system") << QStringLiteral("full");
+}
+
+void TestFaults::wordFileWriteThatFailsPartWay()
+{
+    QFETCH(QString, cause);
+
+    const bool full = cause == QLatin1String("full");
+    if (full) {
+        // A 64 KiB file system of its own; only a user allowed to mount gets this row.
+        m_mountPoint = m_dir->filePath(QStringLiteral("small"));
+        QVERIFY(QDir().mkpath(m_mountPoint));
+        if (mount("tmpfs", QFile::encodeName(m_mountPoint).constData(), "tmpfs", 0, "size=64k,mode=0755") != 0) {
+            m_mountPoint.clear();
+            QSKIP("This user cannot mount a file system.");
+        }
+        m_folder = m_mountPoint;
+    }
+    const QByteArray old = wordFile({"MAISON", "ABRICOT"});
+    start(old);
+    // Far more than the limit and the small file system can take.
+    for (int i = 0; i < 20000; ++i)
+        m_window->wordList().append(Crypte("ABCDEFGHIJ"));
+    const std::vector<Entry> kept = m_window->wordList().entries();
+
+    bool closed = true;
+    if (full) {
+        closed = m_window->close();
+    } else {
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        {
+            ResourceLimit limit(RLIMIT_FSIZE, 4096);
+            QVERIFY(limit.ok());
+            closed = m_window->close();
+        }
+        std::signal(SIGXFSZ, oldHandler);
+    }
+
+    QVERIFY(!closed);
+    QCOMPARE(m_errors, QStringList{QStringLiteral("Erreur d'écriture dans le flux.")});
+    QVERIFY(m_window->isVisible());
+    QCOMPARE(m_window->wordList().entries(), kept);
+    QVERIFY(m_window->wordList().WordListDirty());
+    QCOMPARE(readBytes(path(WordFileName)), old);
+    QCOMPARE(entriesOf(m_folder), (QStringList{ScoreFileName, WordFileName}));
+
+    if (full)
+        QVERIFY(mount(nullptr, QFile::encodeName(m_mountPoint).constData(), nullptr, MS_REMOUNT, "size=4m") == 0);
+    QVERIFY(m_window->close());
+    QCOMPARE(readBytes(path(WordFileName)), m_window->wordList().content());
+}
+
+void TestFaults::scoreFileFaultsAreSilent_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("unreadable at start-up") << QStringLiteral("unreadable");
+    QTest::newRow("folder unwritable at closing") << QStringLiteral("unwritable");
+    QTest::newRow("a folder in its place") << QStringLiteral("folder");
+}
+
+void TestFaults::scoreFileFaultsAreSilent()
+{
+    QFETCH(QString, fault);
+
+    // Had it been read and written, the run's 0 would enter this table at rank 3.
+    const QByteArray stored("Ana\r\nAna\t300\r\nBob\t200\r\n");
+    const QString scorePath = path(ScoreFileName);
+    if (fault == QLatin1String("folder"))
+        QVERIFY(QDir(m_folder).mkdir(ScoreFileName));
+    else
+        QVERIFY(writeBytes(scorePath, stored));
+
+    QVERIFY(writeBytes(path(WordFileName), wordFile({"MAISON"})));
+    if (fault == QLatin1String("unreadable")) {
+        QVERIFY(QFile::setPermissions(path(WordFileName), QFileDevice::ReadOwner | QFileDevice::ReadOther));
+        QVERIFY(QFile::setPermissions(scorePath, QFileDevice::WriteOwner));
+        AsNobody nobody;
+        launch();
+    } else {
+        launch();
+    }
+    QVERIFY2(m_window && m_window->wordFileLoaded(), qPrintable(m_errors.join(u'|')));
+    // The start-up went on: a game can be played.
+    QTest::keyClick(m_window.get(), Qt::Key_F2);
+    QTest::sendKeyEvent(QTest::Click, m_window.get(), Qt::Key_A, QStringLiteral("a"), Qt::NoModifier);
+    QCOMPARE(m_window->rules().state().Tries, 1);
+
+    bool closed = false;
+    if (fault == QLatin1String("unwritable")) {
+        setFolderWritable(false);
+        AsNobody nobody;
+        closed = m_window->close();
+    } else {
+        closed = m_window->close();
+    }
+    QVERIFY(closed);
+    QCOMPARE(m_errors, QStringList());
+    if (fault == QLatin1String("folder")) {
+        QVERIFY(QFileInfo(scorePath).isDir());
+    } else {
+        QVERIFY(QFile::setPermissions(scorePath, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+        QCOMPARE(readBytes(scorePath), stored);
+    }
+}
+
+namespace {
+
+bool waitForLine(QProcess &child, const QByteArray &line)
+{
+    if (!child.waitForStarted())
+        return false;
+    while (child.state() == QProcess::Running || child.canReadLine()) {
+        if (!child.canReadLine() && !child.waitForReadyRead(60000))
+            return false;
+        while (child.canReadLine())
+            if (child.readLine().trimmed() == line)
+                return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void TestFaults::killedSaveLeavesOldOrNewFile_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::newRow("word file of 1,000,000 entries") << QStringLiteral("words");
+    QTest::newRow("score file") << QStringLiteral("scores");
+}
+
+void TestFaults::killedSaveLeavesOldOrNewFile()
+{
+    QFETCH(QString, kind);
+
+    const bool words = kind == QLatin1String("words");
+    const QString name = words ? WordFileName : ScoreFileName;
+    const QByteArray versions[2] = {
+        words ? KillSave::wordList(0).content() : KillSave::scoreFile(0),
+        words ? KillSave::wordList(1).content() : KillSave::scoreFile(1),
+    };
+    QVERIFY(writeBytes(path(name), versions[0]));
+
+    // The time of one save, at the child's own pace: the kills fall within its first three saves.
+    QProcess pace;
+    pace.start(QStringLiteral(ORV_KILLSAVE), {kind, m_folder});
+    QVERIFY(waitForLine(pace, "ready") && waitForLine(pace, "saved"));
+    QElapsedTimer clock;
+    clock.start();
+    QVERIFY(waitForLine(pace, "saved"));
+    const qint64 saveMicroseconds = std::max<qint64>(clock.nsecsElapsed() / 1000, 1000);
+    pace.kill();
+    pace.waitForFinished();
+
+    QRandomGenerator rng(20261208);
+    int seen[2] = {0, 0};
+    for (int round = 0; round < 50; ++round) {
+        QProcess child;
+        child.start(QStringLiteral(ORV_KILLSAVE), {kind, m_folder});
+        QVERIFY(waitForLine(child, "ready"));
+        std::this_thread::sleep_for(std::chrono::microseconds(rng.bounded(3 * saveMicroseconds)));
+        child.kill();
+        QVERIFY(child.waitForFinished());
+        QCOMPARE(child.exitStatus(), QProcess::CrashExit);
+
+        const QByteArray now = readBytes(path(name));
+        const int version = now == versions[0] ? 0 : (now == versions[1] ? 1 : -1);
+        QVERIFY2(version >= 0, qPrintable(QStringLiteral("round %1: %2 bytes, neither the old file nor the new")
+                                              .arg(round).arg(now.size())));
+        ++seen[version];
+        // A killed save may leave its temporary file beside the real one; it is cleared for the next round.
+        for (const QString &other : entriesOf(m_folder))
+            if (other != name)
+                QFile::remove(path(other));
+    }
+    qInfo("one save: %lld us; the file was the first version %d times, the second %d times",
+          saveMicroseconds, seen[0], seen[1]);
+    // Kills fell both before and after a completed save.
+    QVERIFY(seen[0] > 0 && seen[1] > 0);
+}
+
+QTEST_MAIN(TestFaults)
+#include "tst_faults.moc"
