@@ -4,7 +4,6 @@
 #include "NumberText.h"
 #include "OrvError.h"
 
-#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -41,14 +40,6 @@ long double apply(Operator op, long double left, long double right)
         break;
     }
     return left;
-}
-
-// A sum or a difference carries the noise of its larger operand, however small the result.
-long double noiseReach(Operator op, long double left, long double right)
-{
-    if (op == Operator::Add || op == Operator::Subtract)
-        return std::max(std::fabs(left), std::fabs(right));
-    return 0;
 }
 
 } // namespace
@@ -112,7 +103,7 @@ void CalculatorEngine::evaluate()
     const long double right = readOperand();
     m_accumulator = Real48::fromExtended(apply(m_pendingOperator, left, right));
     m_newNumber = true;
-    setDisplay(resultText(m_accumulator, noiseReach(m_pendingOperator, left, right)));
+    setDisplay(resultText(m_accumulator));
 }
 
 // The one error the calculator swallows: a first number it cannot take empties the display.

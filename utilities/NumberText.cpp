@@ -3,7 +3,6 @@
 
 #include "OrvError.h"
 
-#include <algorithm>
 #include <charconv>
 #include <clocale>
 #include <cmath>
@@ -16,11 +15,6 @@ constexpr int GeneralDigits = 15;
 // Decimal places d (10^(d-1) <= |v| < 10^d) written in fixed notation: 0,0001 to just under 1E15.
 constexpr int FirstFixedPlace = -3;
 constexpr int LastFixedPlace = 15;
-// A 40-bit significand holds 12 significant decimal digits (2^40 is about 1.1E12).
-constexpr int ResultDigits = 12;
-// The decimal answer of one +, - or * on two stored decimals lies within about two units of the
-// last significand bit of the larger operand or the result: half a unit from each store.
-constexpr long double NoiseUnits = 2;
 
 bool isDigit(QChar c)
 {
@@ -103,26 +97,47 @@ Decimal exactDigits(long double magnitude)
     return result;
 }
 
-// Keeps at most `count` significant digits, rounding a dropped half up, and drops trailing zeros.
-Decimal rounded(Decimal exact, int count)
+// The first `count` significant digits, the others dropped.
+Decimal cut(Decimal exact, int count)
 {
-    const bool up = int(exact.digits.size()) > count && exact.digits[std::size_t(count)] >= '5';
-    exact.digits.resize(std::min(exact.digits.size(), std::size_t(count)));
-    if (up) {
-        int i = count - 1;
-        while (i >= 0 && exact.digits[std::size_t(i)] == '9')
-            exact.digits[std::size_t(i--)] = '0';
-        if (i >= 0) {
-            ++exact.digits[std::size_t(i)];
-        } else {
-            exact.digits.insert(exact.digits.begin(), '1');
-            exact.digits.pop_back();
-            ++exact.pointPlace;
-        }
-    }
-    const std::size_t last = exact.digits.find_last_not_of('0');
-    exact.digits.resize(last == std::string::npos ? 0 : last + 1);
+    exact.digits.resize(std::size_t(count), '0');
     return exact;
+}
+
+// One unit more in the last digit; a carry out of the first digit adds a place (0,999 to 1,000).
+Decimal unitUp(Decimal number)
+{
+    int i = int(number.digits.size()) - 1;
+    while (i >= 0 && number.digits[std::size_t(i)] == '9')
+        number.digits[std::size_t(i--)] = '0';
+    if (i >= 0) {
+        ++number.digits[std::size_t(i)];
+    } else {
+        number.digits.insert(number.digits.begin(), '1');
+        number.digits.pop_back();
+        ++number.pointPlace;
+    }
+    return number;
+}
+
+Decimal withoutTrailingZeros(Decimal number)
+{
+    const std::size_t last = number.digits.find_last_not_of('0');
+    number.digits.resize(last == std::string::npos ? 0 : last + 1);
+    return number;
+}
+
+// Whether the first digit dropped when keeping `count` is 5 or more: the nearer neighbour is above.
+bool roundsUp(const Decimal &exact, int count)
+{
+    return int(exact.digits.size()) > count && exact.digits[std::size_t(count)] >= '5';
+}
+
+// Keeps at most `count` significant digits, rounding a dropped half up, and drops trailing zeros.
+Decimal rounded(const Decimal &exact, int count)
+{
+    const Decimal kept = cut(exact, count);
+    return withoutTrailingZeros(roundsUp(exact, count) ? unitUp(kept) : kept);
 }
 
 QString layout(bool negative, const Decimal &number)
@@ -163,22 +178,40 @@ QString generalText(long double value)
     return layout(value < 0, rounded(exactDigits(std::fabs(value)), GeneralDigits));
 }
 
-QString resultText(const Real48 &value, long double reach)
+namespace {
+
+// The display reading followed by the store of the next evaluation; a text beyond the 6-byte
+// range stores nothing, so it names no stored value.
+bool storesAs(const QString &text, const Real48 &value)
+{
+    try {
+        return Real48::fromExtended(readNumber(text)) == value;
+    } catch (const OrvError &) {
+        return false;
+    }
+}
+
+} // namespace
+
+QString resultText(const Real48 &value)
 {
     const long double exact = value.toExtended();
     const QString general = generalText(exact);
     if (!general.contains(u','))
         return general;
-    const long double magnitude = std::max(std::fabs(exact), std::fabs(reach));
-    const long double tolerance =
-        NoiseUnits * std::ldexp(1.0L, std::ilogb(magnitude) - (Real48::SignificandBits - 1));
-    if (std::fabs(exact) <= tolerance)
-        return QStringLiteral("0");
+    // A text that stores as the value lies in the value's rounding interval, so if one with
+    // `count` digits exists, one of the two neighbours of the value with `count` digits is one.
+    // Fifteen digits always store back: they are finer than the 40-bit significand.
     const Decimal digits = exactDigits(std::fabs(exact));
-    for (int count = 1; count < ResultDigits; ++count) {
-        const QString shorter = layout(value.isNegative(), rounded(digits, count));
-        if (std::fabs(readNumber(shorter) - exact) <= tolerance)
-            return shorter;
+    for (int count = 1; count < GeneralDigits; ++count) {
+        const Decimal below = cut(digits, count);
+        const Decimal above = unitUp(below);
+        const bool upFirst = roundsUp(digits, count);
+        for (const Decimal &neighbour : {upFirst ? above : below, upFirst ? below : above}) {
+            const QString text = layout(value.isNegative(), withoutTrailingZeros(neighbour));
+            if (storesAs(text, value))
+                return text;
+        }
     }
-    return layout(value.isNegative(), rounded(digits, ResultDigits));
+    return general;
 }

@@ -14,8 +14,8 @@ long double readNumber(const QString &text);
 // fixed from 0,0001 to just under 1E15, otherwise "d,dddE-x" without "+" or leading zeros.
 QString generalText(long double value);
 
-// The general text of a stored value, whole when it has no ",". Otherwise the digits past two
-// units of the last significand bit are noise: the value is rounded to 12 significant digits,
-// or to fewer when a shorter decimal, or 0, lies within those two units. The units are those of
-// `reach` when it is larger: the operand that a sum or a difference came from.
-QString resultText(const Real48 &value, long double reach);
+// The general text of a stored value, whole when it has no ",". Otherwise the shortest text of at
+// most 15 significant digits that the display reading and a store give back as exactly this
+// value, so that the next evaluation goes on from it; of two as short, the one nearer the value,
+// or the one farther from zero when both are as near.
+QString resultText(const Real48 &value);
