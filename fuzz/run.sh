@@ -19,7 +19,7 @@ else
 fi
 
 CC=clang CXX=clang++ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DORV_FUZZ=ON -DORV_SANITIZE=ON -DORV_BUILD_TESTS=OFF >/dev/null
+    -DORV_FUZZ=ON -DORV_SANITIZE=ON -DBUILD_TESTING=OFF >/dev/null
 cmake --build "$build" --target "${targets[@]}"
 
 mkdir -p "$build/logs" "$build/artifacts"

@@ -47,7 +47,7 @@ endforeach()
 add_custom_target(orv_icons ALL DEPENDS ${orv_icon_pngs})
 
 # The menu entry and the software-centre entry are checked wherever the suite runs.
-if(ORV_BUILD_TESTS)
+if(BUILD_TESTING)
     add_test(NAME desktop_entry_valid
         COMMAND desktop-file-validate ${orv_packaging}/${ORV_APP_ID}.desktop)
     add_test(NAME metainfo_valid

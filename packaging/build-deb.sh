@@ -7,7 +7,7 @@ cd "$(dirname "$0")/.."
 bash scripts/deps.sh
 build="${1:-build-pkg}"
 rm -f "$build"/orv-pendu_*.deb
-cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DORV_BUILD_TESTS=OFF
+cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 cmake --build "$build"
 (cd "$build" && cpack -G DEB)
 echo "Paquet : $(readlink -f "$build"/orv-pendu_*.deb)"

@@ -5,13 +5,10 @@ cd "$(dirname "$0")/.."
 
 bash scripts/deps.sh
 
-build=build
-options=(-DCMAKE_BUILD_TYPE=RelWithDebInfo)
-if [ "${1:-}" = "asan" ]; then
-    build=build-asan
-    options=(-DCMAKE_BUILD_TYPE=Debug -DORV_SANITIZE=ON)
-fi
+# The builds are the presets of CMakePresets.json: "default" in build/, "asan" in build-asan/.
+preset=default
+[ "${1:-}" = "asan" ] && preset=asan
 
-cmake -S . -B "$build" -G Ninja "${options[@]}"
-cmake --build "$build"
-ctest --test-dir "$build" --output-on-failure -j2
+cmake --preset "$preset"
+cmake --build --preset "$preset"
+ctest --preset "$preset"

@@ -21,6 +21,13 @@ void showSafely(QWidget *parent, const QString &text);
 
 } // namespace
 
+QString ErrorReport::withFullStop(const QString &text)
+{
+    if (!text.isEmpty() && text.back().unicode() > u'.')
+        return text + u'.';
+    return text;
+}
+
 void ErrorReport::show(QWidget *parent, const QString &text)
 {
     const QString shown = withFullStop(text);

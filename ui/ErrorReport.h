@@ -13,6 +13,9 @@ namespace ErrorReport {
 // Shows the error box: error icon, caption "Orv Pendu", the text with its full stop.
 void show(QWidget *parent, const QString &text);
 
+// The box adds a full stop when the text's last character has a code above that of ".".
+QString withFullStop(const QString &text);
+
 // Runs a handler; an error ends it, is reported, and the event loop goes on.
 // Returns false when the handler was ended by an error.
 bool guarded(QWidget *parent, const std::function<void()> &handler);

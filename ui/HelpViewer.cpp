@@ -3,15 +3,11 @@
 
 #include <QAction>
 #include <QCompleter>
-#include <QDir>
-#include <QFile>
-#include <QHash>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextBrowser>
@@ -27,91 +23,7 @@ const QString contentsPage = QStringLiteral("index.html");
 const QString helpOnHelpPage = QStringLiteral("utiliser-aide.html");
 const QString captionBase = QStringLiteral("Aide de Orv Pendu");
 
-QString firstCapture(const QString &text, const QRegularExpression &pattern)
-{
-    const QRegularExpressionMatch match = pattern.match(text);
-    return match.hasMatch() ? match.captured(1).trimmed() : QString();
-}
-
 } // namespace
-
-HelpIndex HelpIndex::load(const QString &directory)
-{
-    static const QRegularExpression titlePattern(QStringLiteral("<title>(.*?)</title>"),
-                                                 QRegularExpression::DotMatchesEverythingOption);
-    static const QRegularExpression keywordsPattern(
-        QStringLiteral("<meta\\s+name=\"keywords\"\\s+content=\"([^\"]*)\""));
-
-    HelpIndex index;
-    // Keywords that differ only in case ("Statistiques", "statistiques") are one entry of the index.
-    QHash<QString, QString> spellings;
-    const QDir dir(directory);
-    for (const QString &file : dir.entryList({QStringLiteral("*.html")}, QDir::Files, QDir::Name)) {
-        QFile source(dir.filePath(file));
-        if (!source.open(QIODevice::ReadOnly))
-            continue;
-        const QString html = QString::fromUtf8(source.readAll());
-        Page page{file, firstCapture(html, titlePattern), {}};
-        for (const QString &keyword : firstCapture(html, keywordsPattern).split(u';', Qt::SkipEmptyParts)) {
-            const QString trimmed = keyword.trimmed();
-            if (trimmed.isEmpty())
-                continue;
-            page.keywords << trimmed;
-            QString &spelling = spellings[trimmed.toLower()];
-            if (spelling.isEmpty())
-                spelling = trimmed;
-            QStringList &files = index.m_filesByKeyword[spelling];
-            if (!files.contains(file))
-                files << file;
-        }
-        index.m_pages << page;
-    }
-    index.m_sortedKeywords = index.m_filesByKeyword.keys();
-    std::stable_sort(index.m_sortedKeywords.begin(), index.m_sortedKeywords.end(),
-                     [](const QString &a, const QString &b) { return fold(a) < fold(b); });
-    return index;
-}
-
-QStringList HelpIndex::keywords() const
-{
-    return m_sortedKeywords;
-}
-
-QStringList HelpIndex::keywordsStartingWith(const QString &partial) const
-{
-    const QString key = fold(partial.trimmed());
-    QStringList found;
-    for (const QString &keyword : m_sortedKeywords) {
-        if (fold(keyword).startsWith(key))
-            found << keyword;
-    }
-    return found;
-}
-
-// The pages whose title holds the keyword come first: "vitamine" leads to "La vitamine" before "Le Joker".
-QList<HelpIndex::Page> HelpIndex::pagesFor(const QString &keyword) const
-{
-    const QStringList files = m_filesByKeyword.value(keyword);
-    QList<Page> found;
-    for (const Page &page : m_pages) {
-        if (files.contains(page.file))
-            found << page;
-    }
-    const QString key = fold(keyword);
-    std::stable_partition(found.begin(), found.end(),
-                          [&key](const Page &page) { return fold(page.title).contains(key); });
-    return found;
-}
-
-QString HelpIndex::fold(const QString &text)
-{
-    QString folded;
-    for (const QChar c : text.normalized(QString::NormalizationForm_D)) {
-        if (c.category() != QChar::Mark_NonSpacing)
-            folded += c.toLower();
-    }
-    return folded;
-}
 
 HelpViewer::HelpViewer(QWidget *parent)
     : QDialog(parent)

@@ -1,6 +1,8 @@
 // The help window: French pages from :/help/, history navigation and a keyword search.
 #pragma once
 
+#include "HelpIndex.h"
+
 #include <QDialog>
 #include <QList>
 #include <QMap>
@@ -13,33 +15,6 @@ class QListWidget;
 class QPushButton;
 class QTextBrowser;
 class QWidget;
-
-// The titles and index keywords of the help pages, read from each page's <title> and keywords meta line.
-class HelpIndex
-{
-public:
-    struct Page
-    {
-        QString file;
-        QString title;
-        QStringList keywords;
-    };
-
-    static HelpIndex load(const QString &directory);
-
-    const QList<Page> &pages() const { return m_pages; }
-    QStringList keywords() const;
-    QStringList keywordsStartingWith(const QString &partial) const;
-    QList<Page> pagesFor(const QString &keyword) const;
-
-    // Lower case without accents, so "regle" finds "règles".
-    static QString fold(const QString &text);
-
-private:
-    QList<Page> m_pages;
-    QMap<QString, QStringList> m_filesByKeyword;
-    QStringList m_sortedKeywords;
-};
 
 class HelpViewer : public QDialog
 {

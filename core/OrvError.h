@@ -17,11 +17,3 @@ private:
     QString m_text;
     QByteArray m_utf8;
 };
-
-// The error box adds a full stop when the text's last character has a code above that of ".".
-inline QString withFullStop(const QString &text)
-{
-    if (!text.isEmpty() && text.back().unicode() > u'.')
-        return text + u'.';
-    return text;
-}
