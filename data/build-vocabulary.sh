@@ -136,7 +136,8 @@ python3 - "$DIC" "$AFF" "$FREQ" "$BAD" "$DATA_DIR" "$WORK/out" "$MIN_LEN" "$MAX_
 """Selects plain headwords (nouns, adjectives, verb infinitives) from a
 Hunspell .dic whose entries carry Dicollecte morphological tags, folds them to
 A-Z, keeps those of the wanted length, and writes the complete list and the
-default list (also among the frequent forms), both without the excluded words.
+default list (also among the frequent forms, and not known as names), both
+without the excluded words.
 Affixes are never expanded: only the stem of each entry is considered."""
 import json
 import os
@@ -384,7 +385,8 @@ for name in mots.txt mots-complet.txt frequents.txt; do
 done
 
 if [[ -f "$BUILD_DIR/CMakeCache.txt" ]]; then
-    cmake --build "$BUILD_DIR" --target pendu_dat >&2 || die "cmake --build $BUILD_DIR --target pendu_dat failed"
+    cmake --build "$BUILD_DIR" --target pendu_dat >&2 ||
+        die "cmake --build $BUILD_DIR --target pendu_dat failed"
 else
     note "no configured build folder at $BUILD_DIR: run cmake --build <build folder> --target pendu_dat" \
         "to rewrite data/Pendu.dat and data/Pendu-complet.dat"
