@@ -13,7 +13,9 @@ set(orv_data_dir ${CMAKE_INSTALL_DATADIR}/orv-pendu)
 
 # The real program sits out of PATH; the launcher in bin prepares the player's folder first.
 install(TARGETS orv-pendu RUNTIME DESTINATION ${orv_program_dir})
-install(FILES ${PROJECT_SOURCE_DIR}/data/Pendu.dat DESTINATION ${orv_data_dir})
+# The default list of everyday words, and the complete dictionary beside it for players who want hard words.
+install(FILES ${PROJECT_SOURCE_DIR}/data/Pendu.dat ${PROJECT_SOURCE_DIR}/data/Pendu-complet.dat
+    DESTINATION ${orv_data_dir})
 
 file(RELATIVE_PATH ORV_LAUNCHER_TO_PROGRAM ${CMAKE_INSTALL_FULL_BINDIR}
     ${CMAKE_INSTALL_FULL_LIBEXECDIR}/orv-pendu/orv-pendu)
@@ -65,9 +67,10 @@ Guess a French word of six to twelve letters, one letter at a time,
 before the sixth miss hangs you. The game keeps a score with a win-streak
 bonus, the vitamin and the joker, and a top ten of the best scores.
 
-It comes with a list of more than 50,000 French words that the player can
-extend, browse, count and search, and with a calculator, a clock and a
-calendar. The game speaks French only.]=])
+It comes with a list of more than 7,000 everyday French words that the
+player can extend, browse, count and search, a complete dictionary of more
+than 50,000 words for hard games, and a calculator, a clock and a calendar.
+The game speaks French only.]=])
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)

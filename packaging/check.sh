@@ -51,8 +51,9 @@ icon_pngs=()
 for size in "${icon_sizes[@]}"; do
     icon_pngs+=("/usr/share/icons/hicolor/${size}x${size}/apps/$id.png")
 done
-check "the package holds the launcher, program, word list, entries, icons and copyright" holds_all \
-    /usr/bin/orv-pendu /usr/libexec/orv-pendu/orv-pendu /usr/share/orv-pendu/Pendu.dat \
+check "the package holds the launcher, program, word lists, entries, icons and copyright" holds_all \
+    /usr/bin/orv-pendu /usr/libexec/orv-pendu/orv-pendu \
+    /usr/share/orv-pendu/Pendu.dat /usr/share/orv-pendu/Pendu-complet.dat \
     "/usr/share/applications/$id.desktop" "/usr/share/metainfo/$id.metainfo.xml" \
     "/usr/share/icons/hicolor/scalable/apps/$id.svg" "${icon_pngs[@]}" \
     /usr/share/doc/orv-pendu/copyright
@@ -60,6 +61,8 @@ check "the package holds the launcher, program, word list, entries, icons and co
 check "the launcher and the program are executable" \
     test -x "$root/usr/bin/orv-pendu" -a -x "$root/usr/libexec/orv-pendu/orv-pendu"
 check "the shipped word list is the repository's" cmp -s data/Pendu.dat "$root/usr/share/orv-pendu/Pendu.dat"
+check "the shipped complete dictionary is the repository's" \
+    cmp -s data/Pendu-complet.dat "$root/usr/share/orv-pendu/Pendu-complet.dat"
 
 # PNG width and height are the big-endian words at bytes 16 and 20.
 png_size() { od -An -tu1 -j16 -N8 "$1" | awk '{ print $1*16777216+$2*65536+$3*256+$4 "x" $5*16777216+$6*65536+$7*256+$8 }'; }
@@ -106,8 +109,8 @@ check "the package is orv-pendu $(dpkg-deb -f "$deb" Version) for amd64" \
     = "orv-pendu 2.0.0 amd64"
 check "the copyright file gives the program's GPL-3+" \
     grep -q '^License: GPL-3+$' "$root/usr/share/doc/orv-pendu/copyright"
-check "the copyright file gives the word list's MPL-2.0" \
-    grep -q '^License: MPL-2.0$' "$root/usr/share/doc/orv-pendu/copyright"
+check "the copyright file gives the word lists' MPL-2.0 and ODC-By-1.0" \
+    grep -q '^License: MPL-2.0 and ODC-By-1.0$' "$root/usr/share/doc/orv-pendu/copyright"
 
 # The game quits by itself once its main window has painted; a timeout means it never showed.
 start_game() {
