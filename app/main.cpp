@@ -35,7 +35,7 @@ int main(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("fr.orvpendu.OrvPendu"));
     app.setProperty("helpFile", QStringLiteral("Orvpendu.hlp"));
 
-    TMainForm mainForm(QDir::currentPath());
+    TMainForm mainForm;
     TMainForm::Forms forms;
     forms.Ajout = new TAjout(&mainForm);
     forms.AboutBox = new TAboutBox(&mainForm);

@@ -212,6 +212,9 @@ void TMainForm::runModal(QDialog *dialog)
 
 QString TMainForm::askWord(const QString &caption)
 {
+    // A list that may not change is refused before any word is typed.
+    if (m_wordList.fileUnread())
+        return QString();
     m_forms.Ajout->setWindowTitle(caption);
     m_forms.Ajout->exec();
     QString word;

@@ -49,8 +49,9 @@ public:
         QDialog *Pocket = nullptr;
     };
 
-    // FormCreate. The data files live in folder (the program passes its current directory).
-    explicit TMainForm(const QString &folder, QWidget *parent = nullptr);
+    // FormCreate. The data files live in folder. The program keeps the default: the files are then
+    // named relative to the current directory at each use, and follow the folder when it is renamed.
+    explicit TMainForm(const QString &folder = QStringLiteral("."), QWidget *parent = nullptr);
     ~TMainForm() override;
 
     void setForms(const Forms &forms) { m_forms = forms; }

@@ -2,12 +2,11 @@
 #include "ScoreFile.h"
 
 #include "Cp1252.h"
+#include "DataFile.h"
 #include "ScoreValue.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <vector>
 
@@ -83,12 +82,13 @@ QString ScoreFile::filePath() const
 void ScoreFile::LoadScoreFile()
 {
     const QString path = filePath();
-    if (!QFileInfo(path).isFile()) {
+    if (DataFile::kindOf(path) == DataFile::Kind::Missing) {
         m_loaded = true;
         return;
     }
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    // Anything but a regular file reads as no file, and is never written over.
+    QFile file;
+    if (!DataFile::openForReading(file, path))
         return;
     const QByteArray bytes = file.readAll();
     setContent(std::string_view(bytes.constData(), std::size_t(bytes.size())));
@@ -102,7 +102,7 @@ void ScoreFile::setContent(std::string_view bytes)
     bytes = bytes.substr(0, bytes.find('\x1A'));
     const std::vector<std::string_view> lines = splitLines(bytes);
 
-    m_playerName = lines.empty() ? std::string() : std::string(lines.front());
+    m_playerName = lines.empty() ? std::string() : std::string(lines.front().substr(0, MaxPlayerName));
     m_topTen = Table();
     // The rank is the line's place in the file, whether or not earlier lines held a TAB.
     const std::size_t last = std::min(lines.size(), std::size_t(Ranks) + 1);
@@ -147,15 +147,6 @@ QByteArray ScoreFile::content() const
 
 void ScoreFile::SaveScoreFile() const
 {
-    if (!m_loaded)
-        return;
-    QSaveFile file(filePath());
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    const QByteArray bytes = content();
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return;
-    }
-    file.commit();
+    if (m_loaded)
+        DataFile::save(filePath(), content());
 }

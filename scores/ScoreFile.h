@@ -23,9 +23,12 @@ class ScoreFile
 public:
     static constexpr int Ranks = 10;
     static constexpr std::size_t MaxScoreText = 255;
+    // The name read from the file is cut like the score texts: it would otherwise grow at each run.
+    static constexpr std::size_t MaxPlayerName = 255;
     using Table = std::array<TopTenEntry, Ranks>;
 
-    // The folder that holds the file; the program passes its current directory.
+    // The folder that holds the file; the program passes ".", so the file is named relative to the
+    // current directory at each use.
     explicit ScoreFile(QString folder);
 
     const std::string &PlayerName() const { return m_playerName; }
@@ -37,12 +40,14 @@ public:
     // Rank 1 first.
     const Table &TopTen() const { return m_topTen; }
 
-    // Reads the file silently; a missing file leaves the name and the table empty.
+    // Reads the file silently; a missing file, or anything but a regular file, leaves the name and
+    // the table empty.
     void LoadScoreFile();
     // Ranks the run's score under PlayerName. Only the first call of a run does anything.
     // Throws OrvError when a score text it has to compare is not an integer, leaving TopTen unchanged.
     void MeilleurScore(qint32 score);
-    // Writes the file silently and atomically; does nothing unless LoadScoreFile has read it.
+    // Writes the file silently and atomically (in place when only the file is writable); does nothing
+    // unless LoadScoreFile has read it or found no file.
     void SaveScoreFile() const;
 
 private:

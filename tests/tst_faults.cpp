@@ -3,15 +3,21 @@
 #include "Fonts.h"
 #include "KillSave.h"
 #include "Main.h"
+#include "MessageBox.h"
 #include "Scramble.h"
 #include "TestSupport.h"
+#include "Unit1.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QProcess>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 #include <chrono>
 #include <csignal>
 #include <memory>
@@ -95,6 +101,61 @@ QStringList entriesOf(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
+// A tmpfs of its own on a new folder, for a user allowed to mount; unmounted when this goes,
+// whatever the test's outcome.
+class SmallFileSystem
+{
+public:
+    SmallFileSystem(const QString &folder, const char *options) : m_folder(QFile::encodeName(folder))
+    {
+        m_mounted = QDir().mkpath(folder) && mount("tmpfs", m_folder.constData(), "tmpfs", 0, options) == 0;
+    }
+    ~SmallFileSystem()
+    {
+        if (m_mounted)
+            umount2(m_folder.constData(), MNT_DETACH);
+    }
+    SmallFileSystem(const SmallFileSystem &) = delete;
+    SmallFileSystem &operator=(const SmallFileSystem &) = delete;
+
+    bool mounted() const { return m_mounted; }
+    bool resize(const char *options)
+    {
+        return mount(nullptr, m_folder.constData(), nullptr, MS_REMOUNT, options) == 0;
+    }
+    // Takes every free block with a file named "filler"; true once the file system is full.
+    bool fill() const
+    {
+        QFile filler(QFile::decodeName(m_folder) + QStringLiteral("/filler"));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+        return filler.write("x", 1) != 1;
+    }
+
+private:
+    QByteArray m_folder;
+    bool m_mounted = false;
+};
+
+// The window's "Ajouter un mot" dialog, answered with the word when it opens.
+void answerWordDialogIfShown(const QString &typed)
+{
+    QTimer::singleShot(0, [typed] {
+        if (auto *dialog = qobject_cast<TAjout *>(QApplication::activeModalWidget())) {
+            auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"));
+            QTest::keyClicks(field, typed);
+            QTest::keyClick(field, Qt::Key_Return);
+        }
+    });
+}
+
+const QByteArray StoredScores("Ana\r\nAna\t300\r\nBob\t200\r\n");
+// StoredScores once the run's 0 has entered it, under the player name it holds.
+const QByteArray RankedScores = "Ana\r\nAna\t300\r\nBob\t200\r\nAna\t0\r\n" + QByteArray("\t\r\n").repeated(7);
+
 } // namespace
 
 class TestFaults : public QObject
@@ -114,10 +175,16 @@ private Q_SLOTS:
     void scoreFileFaultsAreSilent();
     void killedSaveLeavesOldOrNewFile_data();
     void killedSaveLeavesOldOrNewFile();
+    void fullFileSystemKeepsBothOldFiles_data();
+    void fullFileSystemKeepsBothOldFiles();
+    void savesInPlaceWhenOnlyTheFilesAreWritable();
+    void unreadWordFileIsNeverReplaced();
+    void filesFollowTheirFolderWhenItIsRenamed();
 
 private:
     void start(const QByteArray &words);
     void launch();
+    void mountSmallFileSystem(const char *options);
     QString path(const QString &name) const { return QDir(m_folder).filePath(name); }
     void setFolderWritable(bool writable);
 
@@ -125,7 +192,7 @@ private:
     QString m_folder;
     std::unique_ptr<TMainForm> m_window;
     QStringList m_errors;
-    QString m_mountPoint;
+    std::unique_ptr<SmallFileSystem> m_small;
 };
 
 void TestFaults::initTestCase()
@@ -150,9 +217,8 @@ void TestFaults::cleanup()
         m_window.reset();
     }
     ErrorReport::setSinkForTests({});
-    if (!m_mountPoint.isEmpty())
-        umount(QFile::encodeName(m_mountPoint).constData());
-    m_mountPoint.clear();
+    MessageBox::setSinkForTests({});
+    m_small.reset();
     if (m_dir)
         setFolderWritable(true);
     m_dir.reset();
@@ -179,6 +245,17 @@ void TestFaults::launch()
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     QTRY_VERIFY(m_window->wordFileLoaded() || !m_errors.isEmpty());
+}
+
+// The test's folder becomes the root of a tmpfs of its own; only a user allowed to mount gets it.
+void TestFaults::mountSmallFileSystem(const char *options)
+{
+    m_small = std::make_unique<SmallFileSystem>(m_dir->filePath(QStringLiteral("small")), options);
+    if (!m_small->mounted()) {
+        m_small.reset();
+        QSKIP("This user cannot mount a file system.");
+    }
+    m_folder = m_dir->filePath(QStringLiteral("small"));
 }
 
 void TestFaults::wordFileThatCannotBeCreatedAtClosing_data()
@@ -234,16 +311,8 @@ void TestFaults::wordFileWriteThatFailsPartWay()
     QFETCH(QString, cause);
 
     const bool full = cause == QLatin1String("full");
-    if (full) {
-        // A 64 KiB file system of its own; only a user allowed to mount gets this row.
-        m_mountPoint = m_dir->filePath(QStringLiteral("small"));
-        QVERIFY(QDir().mkpath(m_mountPoint));
-        if (mount("tmpfs", QFile::encodeName(m_mountPoint).constData(), "tmpfs", 0, "size=64k,mode=0755") != 0) {
-            m_mountPoint.clear();
-            QSKIP("This user cannot mount a file system.");
-        }
-        m_folder = m_mountPoint;
-    }
+    if (full)
+        mountSmallFileSystem("size=64k,mode=0755");
     const QByteArray old = wordFile({"MAISON", "ABRICOT"});
     start(old);
     // Far more than the limit and the small file system can take.
@@ -273,7 +342,7 @@ void TestFaults::wordFileWriteThatFailsPartWay()
     QCOMPARE(entriesOf(m_folder), (QStringList{ScoreFileName, WordFileName}));
 
     if (full)
-        QVERIFY(mount(nullptr, QFile::encodeName(m_mountPoint).constData(), nullptr, MS_REMOUNT, "size=4m") == 0);
+        QVERIFY(m_small->resize("size=4m"));
     QVERIFY(m_window->close());
     QCOMPARE(readBytes(path(WordFileName)), m_window->wordList().content());
 }
@@ -291,7 +360,7 @@ void TestFaults::scoreFileFaultsAreSilent()
     QFETCH(QString, fault);
 
     // Had it been read and written, the run's 0 would enter this table at rank 3.
-    const QByteArray stored("Ana\r\nAna\t300\r\nBob\t200\r\n");
+    const QByteArray &stored = StoredScores;
     const QString scorePath = path(ScoreFileName);
     if (fault == QLatin1String("folder"))
         QVERIFY(QDir(m_folder).mkdir(ScoreFileName));
@@ -404,6 +473,126 @@ void TestFaults::killedSaveLeavesOldOrNewFile()
           saveMicroseconds, seen[0], seen[1]);
     // Kills fell both before and after a completed save.
     QVERIFY(seen[0] > 0 && seen[1] > 0);
+}
+
+void TestFaults::fullFileSystemKeepsBothOldFiles_data()
+{
+    QTest::addColumn<bool>("wordRemoved");
+    QTest::newRow("a word removed") << true;
+    QTest::newRow("nothing changed") << false;
+}
+
+void TestFaults::fullFileSystemKeepsBothOldFiles()
+{
+    QFETCH(bool, wordRemoved);
+
+    mountSmallFileSystem("size=128k,mode=0755");
+    // Under 16 KiB, so that the new list stays in the write buffer until the flush.
+    std::vector<std::string> words;
+    for (int i = 0; i < 1500; ++i) {
+        std::string word = "MOTAAAAS";
+        for (int p = 0, n = i; p < 4; ++p, n /= 26)
+            word[std::size_t(3 + p)] = char('A' + n % 26);
+        words.push_back(word);
+    }
+    const QByteArray oldWords = wordFile(words);
+    QCOMPARE(oldWords.size(), 15000);
+    QVERIFY(writeBytes(path(ScoreFileName), StoredScores));
+    start(oldWords);
+    if (wordRemoved)
+        m_window->wordList().removeAt(0);
+    QVERIFY(m_small->fill());
+
+    QCOMPARE(m_window->close(), !wordRemoved);
+    QCOMPARE(m_errors, wordRemoved ? QStringList{QStringLiteral("Erreur d'écriture dans le flux.")} : QStringList());
+    QCOMPARE(readBytes(path(WordFileName)), oldWords);
+    QCOMPARE(readBytes(path(ScoreFileName)), StoredScores);
+    QCOMPARE(entriesOf(m_folder), (QStringList{ScoreFileName, WordFileName, QStringLiteral("filler")}));
+    if (!wordRemoved)
+        return;
+
+    // Room made, the closing tried again saves both.
+    QVERIFY(QFile::remove(path(QStringLiteral("filler"))));
+    QVERIFY(m_window->close());
+    QCOMPARE(readBytes(path(WordFileName)), oldWords.mid(10));
+    QCOMPARE(readBytes(path(ScoreFileName)), RankedScores);
+}
+
+void TestFaults::savesInPlaceWhenOnlyTheFilesAreWritable()
+{
+    QVERIFY(writeBytes(path(ScoreFileName), StoredScores));
+    start(wordFile({"MAISON", "ABRICOT", "CHANTER"}));
+    m_window->wordList().removeAt(1);
+    const auto anyoneWrites = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther
+                            | QFileDevice::WriteOther;
+    QVERIFY(QFile::setPermissions(path(WordFileName), anyoneWrites));
+    QVERIFY(QFile::setPermissions(path(ScoreFileName), anyoneWrites));
+    // No temporary file can be made beside them, as truncating and writing each file still can.
+    setFolderWritable(false);
+
+    bool closed = false;
+    {
+        AsNobody nobody;
+        closed = m_window->close();
+    }
+    QVERIFY(closed);
+    QCOMPARE(m_errors, QStringList());
+    QCOMPARE(readBytes(path(WordFileName)), wordFile({"MAISON", "CHANTER"}));
+    QCOMPARE(readBytes(path(ScoreFileName)), RankedScores);
+    QCOMPARE(entriesOf(m_folder), (QStringList{ScoreFileName, WordFileName}));
+}
+
+void TestFaults::unreadWordFileIsNeverReplaced()
+{
+    // Eight words that "nobody" may write over but not read.
+    const QByteArray stored = wordFile({"MAISON", "ABRICOT", "CHANTER", "POMMES", "BATEAU", "JARDIN", "FENETRE", "GRENIER"});
+    QVERIFY(writeBytes(path(WordFileName), stored));
+    QVERIFY(QFile::setPermissions(path(WordFileName), QFileDevice::WriteOwner | QFileDevice::WriteOther));
+    {
+        AsNobody nobody;
+        launch();
+    }
+    QCOMPARE(m_errors, QStringList{QStringLiteral("Ne peut ouvrir le fichier Pendu.dat.")});
+    m_window->setForms({new TAjout(m_window.get())});
+    QStringList messages;
+    MessageBox::setSinkForTests([&messages](const QString &text) { messages << text; });
+
+    answerWordDialogIfShown(QStringLiteral("ZEBRE"));
+    m_window->Ajoutermot1Click();
+    answerWordDialogIfShown(QStringLiteral("ABRICOT"));
+    m_window->Supprimermot1Click();
+
+    const QString refused = QStringLiteral("Le fichier Pendu.dat n'a pas pu être lu : la liste de mots ne peut être modifiée");
+    QCOMPARE(messages, (QStringList{refused, refused}));
+    QVERIFY(m_window->wordList().isEmpty());
+    QVERIFY(!m_window->wordList().WordListDirty());
+    QVERIFY(m_window->close());
+    QVERIFY(QFile::setPermissions(path(WordFileName), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(readBytes(path(WordFileName)), stored);
+}
+
+void TestFaults::filesFollowTheirFolderWhenItIsRenamed()
+{
+    const QString game = m_dir->filePath(QStringLiteral("game"));
+    const QString renamed = m_dir->filePath(QStringLiteral("renamed"));
+    QVERIFY(QDir().mkdir(game));
+    QVERIFY(writeBytes(game + QStringLiteral("/Pendu.dat"), wordFile({"MAISON", "ABRICOT"})));
+    QVERIFY(writeBytes(game + QStringLiteral("/Orvpendu.ini"), StoredScores));
+    // Started in its folder as the program is, with the window's default names.
+    const QString before = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(game));
+    const auto back = qScopeGuard([&before] { QDir::setCurrent(before); });
+    m_window = std::make_unique<TMainForm>();
+    m_window->show();
+    QTRY_VERIFY(m_window->wordFileLoaded() || !m_errors.isEmpty());
+
+    m_window->wordList().removeAt(0);
+    QVERIFY(QDir().rename(game, renamed));
+    QVERIFY(m_window->close());
+    QCOMPARE(m_errors, QStringList());
+    QCOMPARE(readBytes(renamed + QStringLiteral("/Pendu.dat")), wordFile({"ABRICOT"}));
+    QCOMPARE(readBytes(renamed + QStringLiteral("/Orvpendu.ini")), RankedScores);
+    QCOMPARE(entriesOf(renamed), (QStringList{ScoreFileName, WordFileName}));
 }
 
 QTEST_MAIN(TestFaults)

@@ -9,6 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <sys/stat.h>
+#include <sys/sysmacros.h>
+
 namespace {
 
 // ORV_HOSTILE_RUNS starts (40 by default) drawn from ORV_HOSTILE_SEED; ORV_HOSTILE_BIG=1 makes the
@@ -154,6 +157,8 @@ class TestHostileStart : public QObject
 private Q_SLOTS:
     void startSurvivesHostileFiles_data();
     void startSurvivesHostileFiles();
+    void startTakesOnlyRegularFiles_data();
+    void startTakesOnlyRegularFiles();
 };
 
 void TestHostileStart::startSurvivesHostileFiles_data()
@@ -230,6 +235,95 @@ void TestHostileStart::startSurvivesHostileFiles()
             QCOMPARE(readBytes(scorePath), scores);
     } else if (scoreKind == ScoreFolder) {
         QVERIFY(QFileInfo(scorePath).isDir());
+    }
+}
+
+namespace {
+
+// The kind of what the name itself is (a link is not followed), as stat's mode bits.
+mode_t typeOf(const QString &path)
+{
+    struct stat status {};
+    return lstat(QFile::encodeName(path).constData(), &status) == 0 ? (status.st_mode & S_IFMT) : 0;
+}
+
+} // namespace
+
+void TestHostileStart::startTakesOnlyRegularFiles_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QString>("kind");
+
+    QTest::newRow("Pendu.dat a FIFO") << QStringLiteral("Pendu.dat") << QStringLiteral("fifo");
+    QTest::newRow("Pendu.dat a link to a character device") << QStringLiteral("Pendu.dat") << QStringLiteral("device");
+    QTest::newRow("Orvpendu.ini a FIFO") << QStringLiteral("Orvpendu.ini") << QStringLiteral("fifo");
+    QTest::newRow("Orvpendu.ini a link to a character device") << QStringLiteral("Orvpendu.ini") << QStringLiteral("device");
+    QTest::newRow("Orvpendu.ini 256 MiB of zero bytes") << QStringLiteral("Orvpendu.ini") << QStringLiteral("zeros");
+}
+
+void TestHostileStart::startTakesOnlyRegularFiles()
+{
+    QFETCH(QString, name);
+    QFETCH(QString, kind);
+
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString odd = dir.filePath(name);
+    const QByteArray words = toQByteArray(Crypte("MAISON")) + "\r\n" + toQByteArray(Crypte("ABRICOT")) + "\r\n";
+    const QByteArray scores("Ana\r\nAna\t300\r\n");
+    for (const auto &[file, bytes] : {std::pair{QStringLiteral("Pendu.dat"), words}, {QStringLiteral("Orvpendu.ini"), scores}})
+        if (file != name)
+            QVERIFY(writeBytes(dir.filePath(file), bytes));
+    if (kind == QLatin1String("fifo")) {
+        QVERIFY(mkfifo(QFile::encodeName(odd).constData(), 0644) == 0);
+    } else if (kind == QLatin1String("device")) {
+        // A node of its own, like /dev/zero: a fault then never reaches the system's.
+        if (mknod(QFile::encodeName(dir.filePath(QStringLiteral("zero"))).constData(), S_IFCHR | 0666, makedev(1, 5)) != 0)
+            QSKIP("This user cannot create a device node.");
+        QVERIFY(QFile::link(QStringLiteral("zero"), odd));
+    } else {
+        QFile sparse(odd);
+        QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(256 * 1024 * 1024));
+    }
+    const mode_t oddType = typeOf(odd);
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QStringLiteral(ORV_STARTONCE), {dir.path()});
+    QVERIFY(child.waitForStarted());
+    // Within seconds: a device read without end would take all memory in a minute.
+    if (!child.waitForFinished(std::min(timeLimit(), 20) * 1000)) {
+        child.kill();
+        child.waitForFinished();
+        QFAIL("the start did not end within the time limit");
+    }
+    QCOMPARE(child.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(child.exitCode(), 0);
+
+    const bool wordFileOdd = name == QLatin1String("Pendu.dat");
+    QStringList expected{QStringLiteral("loaded %1").arg(wordFileOdd ? 0 : 1), QStringLiteral("closed 1")};
+    // The new game then finds no word to play.
+    if (wordFileOdd)
+        expected << QStringLiteral("error Ne peut ouvrir le fichier Pendu.dat.")
+                 << QStringLiteral("error Aucun mot jouable dans le dictionnaire.");
+    QStringList output = QString::fromUtf8(child.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    output.removeAt(1);
+    QCOMPARE(output, expected);
+
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), before);
+    QCOMPARE(typeOf(odd), oddType);
+    if (kind == QLatin1String("device"))
+        QCOMPARE(typeOf(dir.filePath(QStringLiteral("zero"))), mode_t(S_IFCHR));
+    // The other file is as it was: the start stops before the score file when the word file fails,
+    // and nothing changes the list.
+    const QString other = wordFileOdd ? QStringLiteral("Orvpendu.ini") : QStringLiteral("Pendu.dat");
+    QCOMPARE(readBytes(dir.filePath(other)), wordFileOdd ? scores : words);
+    if (kind == QLatin1String("zeros")) {
+        // Read as a name of 255 zero bytes, then written back with the run ranked under it.
+        const QByteArray now = readBytes(odd);
+        QVERIFY2(now.size() < 1024, qPrintable(QString::number(now.size())));
+        QVERIFY(now.startsWith(QByteArray(255, '\0') + "\r\n"));
     }
 }
 

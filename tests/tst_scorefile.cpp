@@ -114,7 +114,8 @@ void TestScoreFile::loadReadsNameAndRanks_data()
     QTest::newRow("score text cut to 255, name whole")
         << true << fileOf("P", {longText + "\t" + longText}) << QByteArray("P")
         << QByteArrayList{longText + "\t" + longText.left(255)};
-    QTest::newRow("long name line read whole") << true << fileOf(longText, {}) << longText << QByteArrayList{};
+    QTest::newRow("player name cut to 255 like the scores") << true << fileOf(longText, {"A\t1"})
+                                                           << longText.left(255) << QByteArrayList{"A\t1"};
     QTest::newRow("further TABs belong to the score") << true << fileOf("P", {"A\tB\tC"}) << QByteArray("P")
                                                       << QByteArrayList{"A\tB\tC"};
     QTest::newRow("TAB in the name line kept") << true << fileOf("Jean\tPaul", {"A\t1"})

@@ -12,6 +12,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 using Entries = std::vector<std::string>;
 Q_DECLARE_METATYPE(Entries)
@@ -58,6 +59,8 @@ private Q_SLOTS:
     void loadCutsLines_data();
     void loadCutsLines();
     void loadMissingFileReportsItsName();
+    void failedLoadForbidsTheSaveUnlessNoFileWasThere_data();
+    void failedLoadForbidsTheSaveUnlessNoFileWasThere();
     void saveWritesCrLfAfterEveryEntry_data();
     void saveWritesCrLfAfterEveryEntry();
     void lfOnlyFileIsSavedBackWithCrLf();
@@ -154,6 +157,43 @@ void TestWordList::loadMissingFileReportsItsName()
     QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Pendu.dat")));
     QCOMPARE(errorOf([&] { list.load(dir.filePath(QStringLiteral("Pendu.dat"))); }),
              QStringLiteral("Ne peut ouvrir le fichier Pendu.dat"));
+}
+
+void TestWordList::failedLoadForbidsTheSaveUnlessNoFileWasThere_data()
+{
+    QTest::addColumn<QString>("there");
+    QTest::newRow("nothing: a new list may be saved") << QStringLiteral("nothing");
+    QTest::newRow("a folder") << QStringLiteral("folder");
+    QTest::newRow("a link to nothing") << QStringLiteral("link");
+}
+
+void TestWordList::failedLoadForbidsTheSaveUnlessNoFileWasThere()
+{
+    QFETCH(QString, there);
+
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("Pendu.dat"));
+    const QByteArray name = QFile::encodeName(path);
+    if (there == QLatin1String("folder"))
+        QVERIFY(QDir(dir.path()).mkdir(QStringLiteral("Pendu.dat")));
+    else if (there == QLatin1String("link"))
+        QVERIFY(QFile::link(dir.filePath(QStringLiteral("gone")), path));
+    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+
+    WordList list;
+    QCOMPARE(errorOf([&] { list.load(path); }), QStringLiteral("Ne peut ouvrir le fichier Pendu.dat"));
+    list.append(Crypte("MAISON"));
+    const QString text = errorOf([&] { list.save(path); });
+    if (there == QLatin1String("nothing")) {
+        QCOMPARE(text, QString());
+        QCOMPARE(readBytes(path), toQByteArray(Crypte("MAISON")) + "\r\n");
+        return;
+    }
+    QCOMPARE(text, QStringLiteral("Le fichier Pendu.dat n'a pas pu être lu : la liste de mots ne peut être modifiée"));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), before);
+    struct stat status {};
+    QVERIFY(lstat(name.constData(), &status) == 0);
+    QVERIFY(!S_ISREG(status.st_mode));
 }
 
 void TestWordList::saveWritesCrLfAfterEveryEntry_data()

@@ -50,6 +50,8 @@ QString WordTyping::filterPasted(const QString &text, int room)
 
 AddResult addWord(WordList &list, const QString &word)
 {
+    if (list.fileUnread())
+        return AddResult::FileUnread;
     if (word.isEmpty())
         return AddResult::NothingTyped;
     std::string scrambled = Crypte(toCp1252(word));
@@ -62,6 +64,8 @@ AddResult addWord(WordList &list, const QString &word)
 
 RemoveResult removeWord(WordList &list, const QString &word)
 {
+    if (list.fileUnread())
+        return RemoveResult::FileUnread;
     if (word.isEmpty())
         return RemoveResult::NothingTyped;
     const int found = list.indexOf(Crypte(toCp1252(word)));
@@ -73,10 +77,14 @@ RemoveResult removeWord(WordList &list, const QString &word)
 
 QString messageFor(AddResult result)
 {
+    if (result == AddResult::FileUnread)
+        return WordList::unreadFileText();
     return result == AddResult::AlreadyThere ? QStringLiteral("Ce mot existe déjà") : QString();
 }
 
 QString messageFor(RemoveResult result)
 {
+    if (result == RemoveResult::FileUnread)
+        return WordList::unreadFileText();
     return result == RemoveResult::NotThere ? QStringLiteral("Ce mot n'existe pas") : QString();
 }

@@ -26,10 +26,11 @@ QString filterPasted(const QString &text, int room);
 
 } // namespace WordTyping
 
-enum class AddResult { Added, AlreadyThere, NothingTyped };
-enum class RemoveResult { Removed, NotThere, NothingTyped };
+enum class AddResult { Added, AlreadyThere, NothingTyped, FileUnread };
+enum class RemoveResult { Removed, NotThere, NothingTyped, FileUnread };
 
 // Appends the word and sorts the list unless an equal entry is there already.
+// A list whose file could not be read is never changed, whatever the word.
 AddResult addWord(WordList &list, const QString &word);
 // Removes the first equal entry; the others keep their order.
 RemoveResult removeWord(WordList &list, const QString &word);

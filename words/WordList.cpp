@@ -1,12 +1,12 @@
 // Loading, filtering, sorting, searching and saving the word list.
 #include "WordList.h"
 
+#include "DataFile.h"
 #include "OrvError.h"
 #include "TextCollation.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <algorithm>
 #include <cstring>
 
@@ -34,17 +34,25 @@ void WordList::removeAt(int i)
 
 void WordList::load(const QString &path)
 {
-    QFile file(path);
+    QFile file;
     const auto fail = [&] {
         m_entries.clear();
+        // Only a missing file may be created anew; anything else there holds what this list never got.
+        m_fileUnread = DataFile::kindOf(path) != DataFile::Kind::Missing;
         return OrvError(QStringLiteral("Ne peut ouvrir le fichier %1").arg(shownName(path)));
     };
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::ReadOnly))
+    if (!DataFile::openForReading(file, path))
         throw fail();
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw fail();
     setContent(std::string_view(bytes.constData(), std::size_t(bytes.size())));
+    m_fileUnread = false;
+}
+
+QString WordList::unreadFileText()
+{
+    return QStringLiteral("Le fichier Pendu.dat n'a pas pu être lu : la liste de mots ne peut être modifiée");
 }
 
 void WordList::setContent(std::string_view bytes)
@@ -96,13 +104,14 @@ QByteArray WordList::content() const
 
 void WordList::save(const QString &path) const
 {
-    const QString name = shownName(path);
-    QSaveFile file(path);
-    if (QFileInfo(path).isDir() || !file.open(QIODevice::WriteOnly))
-        throw OrvError(QStringLiteral("Ne peut créer le fichier %1").arg(name));
-    const QByteArray bytes = content();
-    if (file.write(bytes) != bytes.size() || !file.commit()) {
-        file.cancelWriting();
+    if (m_fileUnread)
+        throw OrvError(unreadFileText());
+    switch (DataFile::save(path, content())) {
+    case DataFile::SaveResult::Saved:
+        return;
+    case DataFile::SaveResult::NotCreated:
+        throw OrvError(QStringLiteral("Ne peut créer le fichier %1").arg(shownName(path)));
+    case DataFile::SaveResult::WriteFailed:
         throw OrvError(QStringLiteral("Erreur d'écriture dans le flux"));
     }
 }

@@ -27,11 +27,18 @@ public:
     bool WordListDirty() const { return m_dirty; }
     void setWordListDirty(bool dirty) { m_dirty = dirty; }
 
-    // Replaces the content with the lines of the file; throws OrvError "Ne peut ouvrir le fichier …".
+    // Replaces the content with the lines of the file; throws OrvError "Ne peut ouvrir le fichier …",
+    // also for anything but a regular file.
     void load(const QString &path);
     // Writes every entry followed by CR LF, atomically: a failed save leaves the old file whole.
-    // Throws OrvError "Ne peut créer le fichier …" or "Erreur d'écriture dans le flux".
+    // Throws OrvError "Ne peut créer le fichier …" or "Erreur d'écriture dans le flux", and
+    // unreadFileText() when the last load failed on a file that is there.
     void save(const QString &path) const;
+
+    // The last load failed on something that exists: a list saved over it would lose its words,
+    // so the list is neither changed by the player nor saved.
+    bool fileUnread() const { return m_fileUnread; }
+    static QString unreadFileText();
 
     // The file's bytes, without the file: what load reads and save writes.
     void setContent(std::string_view bytes);
@@ -49,6 +56,7 @@ private:
 
     std::vector<Entry> m_entries;
     bool m_dirty = false;
+    bool m_fileUnread = false;
     // Every entry is printable ASCII, so the lookup needs no collator; kept true only while known.
     bool m_printableOnly = true;
 };
