@@ -1,6 +1,7 @@
 // The main window's handlers: start-up, shut-down, the game's input and the routing of the menus.
 #include "Main.h"
 
+#include "Accessibility.h"
 #include "CaptionButton.h"
 #include "ErrorReport.h"
 #include "HeaderBar.h"
@@ -21,12 +22,33 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStackedWidget>
 #include <QTime>
 #include <QToolButton>
 
 namespace {
 const QString WordFileName = QStringLiteral("Pendu.dat");
+
+// What a screen reader is told of a change: the end of a game, then the vitamin's appearance.
+QString announcementFor(const GameDisplay &before, const GameDisplay &after)
+{
+    QStringList parts;
+    if (before.lines[GameDisplay::ResultLine].isEmpty() && !after.lines[GameDisplay::ResultLine].isEmpty()) {
+        for (int line : {GameDisplay::ResultLine, GameDisplay::RemarkLine, GameDisplay::SolutionLine})
+            if (!after.lines[std::size_t(line)].isEmpty())
+                parts << after.lines[std::size_t(line)];
+    }
+    if (!before.vitaminVisible && after.vitaminVisible)
+        parts << QStringLiteral("Vitamine");
+    return parts.join(u' ');
+}
+
+// Only a new game empties the tries line.
+bool newGameStarted(const GameDisplay &before, const GameDisplay &after)
+{
+    return !before.lines[GameDisplay::TriesLine].isEmpty() && after.lines[GameDisplay::TriesLine].isEmpty();
+}
 }
 
 TMainForm::TMainForm(const QString &folder, QWidget *parent)
@@ -134,6 +156,12 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
             ShowHint(QString());
         break;
     case QEvent::KeyPress:
+        // The menu bar hands the focus back only to a widget that had it before; the game takes it otherwise.
+        if (watched == menuBar() && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            static_cast<QObject *>(menuBar())->event(event);
+            focusGameArea();
+            return true;
+        }
         if (auto *menu = qobject_cast<QMenu *>(watched); menu && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1) {
             const int context = menu->property("helpContext").toInt();
             menu->close();
@@ -167,6 +195,23 @@ void TMainForm::render()
     m_gallows->setAccessibleDescription(QStringLiteral("Étape %1 sur 6").arg(d.gallowsPage));
     m_vitamin->setVisible(d.vitaminVisible);
     m_joker->setText(d.jokerCaption);
+    m_joker->setAccessibleDescription(d.jokerCaption == QLatin1String("Joker")
+                                          ? QString()
+                                          : QStringLiteral("Lettre révélée : %1").arg(d.jokerCaption));
+
+    if (newGameStarted(m_shownDisplay, d))
+        m_gameArea->endAnnouncement();
+    const QString announcement = announcementFor(m_shownDisplay, d);
+    if (!announcement.isEmpty())
+        m_gameArea->announce(announcement);
+    m_shownDisplay = d;
+}
+
+void TMainForm::focusGameArea()
+{
+    const QWidget *focus = focusWidget();
+    if (focus != m_gameArea && !m_gameArea->isAncestorOf(focus))
+        m_gameArea->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::OpenItemClick()
