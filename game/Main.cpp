@@ -7,6 +7,7 @@
 #include "HeaderBar.h"
 #include "HelpViewer.h"
 #include "Hints.h"
+#include "MainAnnouncement.h"
 #include "MessageBox.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -29,26 +30,6 @@
 
 namespace {
 const QString WordFileName = QStringLiteral("Pendu.dat");
-
-// What a screen reader is told of a change: the end of a game, then the vitamin's appearance.
-QString announcementFor(const GameDisplay &before, const GameDisplay &after)
-{
-    QStringList parts;
-    if (before.lines[GameDisplay::ResultLine].isEmpty() && !after.lines[GameDisplay::ResultLine].isEmpty()) {
-        for (int line : {GameDisplay::ResultLine, GameDisplay::RemarkLine, GameDisplay::SolutionLine})
-            if (!after.lines[std::size_t(line)].isEmpty())
-                parts << after.lines[std::size_t(line)];
-    }
-    if (!before.vitaminVisible && after.vitaminVisible)
-        parts << QStringLiteral("Vitamine");
-    return parts.join(u' ');
-}
-
-// Only a new game empties the tries line.
-bool newGameStarted(const GameDisplay &before, const GameDisplay &after)
-{
-    return !before.lines[GameDisplay::TriesLine].isEmpty() && after.lines[GameDisplay::TriesLine].isEmpty();
-}
 }
 
 TMainForm::TMainForm(const QString &folder, QWidget *parent)
