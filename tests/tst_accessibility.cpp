@@ -5,6 +5,7 @@
 #include "ErrorReport.h"
 #include "Fonts.h"
 #include "HeaderBar.h"
+#include "HelpViewer.h"
 #include "Horloge1.h"
 #include "Main.h"
 #include "MainAnnouncement.h"
@@ -28,6 +29,8 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <functional>
+#include <map>
 #include <memory>
 
 namespace {
@@ -164,44 +167,26 @@ QWidget *TestAccessibility::open(const QString &window)
         main->Button13Click();
         return main;
     }
-    if (window == QLatin1String("add word"))
-        m_window = std::make_unique<TAjout>();
-    else if (window == QLatin1String("about"))
-        m_window = std::make_unique<TAboutBox>();
-    else if (window == QLatin1String("statistics")) {
-        auto *stats = new TStats;
-        stats->Init(someWords());
-        m_window.reset(stats);
-    } else if (window == QLatin1String("dictionary")) {
-        auto *dico = new TDico;
-        dico->Init(someWords());
-        m_window.reset(dico);
-    } else if (window == QLatin1String("word search")) {
-        auto *search = new TRMots;
-        search->Init(someWords());
-        search->Button2Click();
-        m_window.reset(search);
-    } else if (window == QLatin1String("player")) {
-        auto *player = new TFJoueur;
-        player->Init(QStringLiteral("Ana"));
-        m_window.reset(player);
-    } else if (window == QLatin1String("top ten")) {
-        auto *top = new TMeilleurs;
-        top->Init(QStringLiteral("Ana"), QStringLiteral("120"), 1);
-        m_window.reset(top);
-    } else if (window == QLatin1String("calendar"))
-        m_window = std::make_unique<TCalendrier>(nullptr, QDate(2026, 12, 9));
-    else if (window == QLatin1String("clock"))
-        m_window = std::make_unique<THorloge>(nullptr, [] { return QDateTime(QDate(2027, 1, 9), QTime(18, 23, 5)); });
-    else if (window == QLatin1String("calculator")) {
-        auto *pocket = new TPocket;
-        m_window.reset(pocket);
-        pocket->show();
+    const std::map<QString, std::function<QWidget *()>> makers{
+        {"add word", [] { return new TAjout; }},
+        {"about", [] { return new TAboutBox; }},
+        {"statistics", [] { auto *stats = new TStats; stats->Init(someWords()); return stats; }},
+        {"dictionary", [] { auto *dico = new TDico; dico->Init(someWords()); return dico; }},
+        {"word search", [] { auto *search = new TRMots; search->Init(someWords()); search->Button2Click(); return search; }},
+        {"player", [] { auto *player = new TFJoueur; player->Init(QStringLiteral("Ana")); return player; }},
+        {"top ten", [] { auto *top = new TMeilleurs; top->Init(QStringLiteral("Ana"), QStringLiteral("120"), 1); return top; }},
+        {"calendar", [] { return new TCalendrier(nullptr, QDate(2026, 12, 9)); }},
+        {"clock", [] { return new THorloge(nullptr, [] { return QDateTime(QDate(2027, 1, 9), QTime(18, 23, 5)); }); }},
+        {"calculator", [] { return new TPocket; }},
+        {"splash", [] { return new TSplash; }},
+        {"help", [] { auto *help = new HelpViewer; help->showSearch(QString()); return help; }},
+    };
+    m_window.reset(makers.at(window)());
+    m_window->show();
+    if (auto *pocket = qobject_cast<TPocket *>(m_window.get())) {
         pocket->FormKeyPress(u'1');
         pocket->FormKeyPress(u'2');
-    } else if (window == QLatin1String("splash"))
-        m_window = std::make_unique<TSplash>();
-    m_window->show();
+    }
     return QTest::qWaitForWindowExposed(m_window.get()) ? m_window.get() : nullptr;
 }
 
@@ -233,6 +218,7 @@ void TestAccessibility::everyControlIsNamedAndEveryValueReads_data()
     QTest::newRow("calculator") << "calculator" << QStringList{"Label1"}
                                 << QStringList{"Button17=Racine carrée", "Label2="};
     QTest::newRow("splash") << "splash" << QStringList() << QStringList();
+    QTest::newRow("help") << "help" << QStringList() << QStringList();
 }
 
 void TestAccessibility::everyControlIsNamedAndEveryValueReads()
