@@ -183,11 +183,15 @@ QWidget *TestAccessibility::open(const QString &window)
     };
     m_window.reset(makers.at(window)());
     m_window->show();
+    QApplication::setActiveWindow(m_window.get());
+    if (!QTest::qWaitForWindowActive(m_window.get()))
+        return nullptr;
+    // Typed after the opening, which clears the display.
     if (auto *pocket = qobject_cast<TPocket *>(m_window.get())) {
         pocket->FormKeyPress(u'1');
         pocket->FormKeyPress(u'2');
     }
-    return QTest::qWaitForWindowExposed(m_window.get()) ? m_window.get() : nullptr;
+    return m_window.get();
 }
 
 void TestAccessibility::everyControlIsNamedAndEveryValueReads_data()
