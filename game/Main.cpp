@@ -176,15 +176,22 @@ void TMainForm::render()
     m_gallows->setAccessibleDescription(QStringLiteral("Étape %1 sur 6").arg(d.gallowsPage));
     m_vitamin->setVisible(d.vitaminVisible);
     m_joker->setText(d.jokerCaption);
-    m_joker->setAccessibleDescription(d.jokerCaption == QLatin1String("Joker")
-                                          ? QString()
-                                          : QStringLiteral("Lettre révélée : %1").arg(d.jokerCaption));
+    // Set only when it changes: each setting is reported to the screen reader.
+    const QString revealed = d.jokerCaption == QLatin1String("Joker")
+                                 ? QString()
+                                 : QStringLiteral("Lettre révélée : %1").arg(d.jokerCaption);
+    if (m_joker->accessibleDescription() != revealed)
+        m_joker->setAccessibleDescription(revealed);
 
     if (newGameStarted(m_shownDisplay, d))
         m_gameArea->endAnnouncement();
     const QString announcement = announcementFor(m_shownDisplay, d);
     if (!announcement.isEmpty())
         m_gameArea->announce(announcement);
+    // A finished game leaves the letter boxes and the Joker nothing to do: the focus comes back to
+    // the game area, whose new name the screen reader then reads.
+    if (gameEnded(m_shownDisplay, d) && m_gameArea->isAncestorOf(focusWidget()))
+        m_gameArea->setFocus(Qt::OtherFocusReason);
     m_shownDisplay = d;
 }
 

@@ -6,7 +6,7 @@
 QString announcementFor(const GameDisplay &before, const GameDisplay &after)
 {
     QStringList parts;
-    if (before.lines[GameDisplay::ResultLine].isEmpty() && !after.lines[GameDisplay::ResultLine].isEmpty()) {
+    if (gameEnded(before, after)) {
         for (int line : {GameDisplay::ResultLine, GameDisplay::RemarkLine, GameDisplay::SolutionLine})
             if (!after.lines[std::size_t(line)].isEmpty())
                 parts << after.lines[std::size_t(line)];
@@ -14,6 +14,11 @@ QString announcementFor(const GameDisplay &before, const GameDisplay &after)
     if (!before.vitaminVisible && after.vitaminVisible)
         parts << QStringLiteral("Vitamine");
     return parts.join(u' ');
+}
+
+bool gameEnded(const GameDisplay &before, const GameDisplay &after)
+{
+    return before.lines[GameDisplay::ResultLine].isEmpty() && !after.lines[GameDisplay::ResultLine].isEmpty();
 }
 
 bool newGameStarted(const GameDisplay &before, const GameDisplay &after)
