@@ -14,8 +14,8 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QToolButton>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
