@@ -1,11 +1,13 @@
 // The main window's handlers: start-up, shut-down, the game's input and the routing of the menus.
 #include "Main.h"
 
+#include "Accessibility.h"
 #include "CaptionButton.h"
 #include "ErrorReport.h"
 #include "HeaderBar.h"
 #include "HelpViewer.h"
 #include "Hints.h"
+#include "MainAnnouncement.h"
 #include "MessageBox.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -21,6 +23,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
+#include <QMenuBar>
 #include <QStackedWidget>
 #include <QTime>
 #include <QToolButton>
@@ -134,6 +137,12 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
             ShowHint(QString());
         break;
     case QEvent::KeyPress:
+        // The menu bar hands the focus back only to a widget that had it before; the game takes it otherwise.
+        if (watched == menuBar() && static_cast<QKeyEvent *>(event)->key() == Qt::Key_Escape) {
+            static_cast<QObject *>(menuBar())->event(event);
+            focusGameArea();
+            return true;
+        }
         if (auto *menu = qobject_cast<QMenu *>(watched); menu && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1) {
             const int context = menu->property("helpContext").toInt();
             menu->close();
@@ -167,6 +176,30 @@ void TMainForm::render()
     m_gallows->setAccessibleDescription(QStringLiteral("Étape %1 sur 6").arg(d.gallowsPage));
     m_vitamin->setVisible(d.vitaminVisible);
     m_joker->setText(d.jokerCaption);
+    // Set only when it changes: each setting is reported to the screen reader.
+    const QString revealed = d.jokerCaption == QLatin1String("Joker")
+                                 ? QString()
+                                 : QStringLiteral("Lettre révélée : %1").arg(d.jokerCaption);
+    if (m_joker->accessibleDescription() != revealed)
+        m_joker->setAccessibleDescription(revealed);
+
+    if (newGameStarted(m_shownDisplay, d))
+        m_gameArea->endAnnouncement();
+    const QString announcement = announcementFor(m_shownDisplay, d);
+    if (!announcement.isEmpty())
+        m_gameArea->announce(announcement);
+    // A finished game leaves the letter boxes and the Joker nothing to do: the focus comes back to
+    // the game area, whose new name the screen reader then reads.
+    if (gameEnded(m_shownDisplay, d) && m_gameArea->isAncestorOf(focusWidget()))
+        m_gameArea->setFocus(Qt::OtherFocusReason);
+    m_shownDisplay = d;
+}
+
+void TMainForm::focusGameArea()
+{
+    const QWidget *focus = focusWidget();
+    if (focus != m_gameArea && !m_gameArea->isAncestorOf(focus))
+        m_gameArea->setFocus(Qt::OtherFocusReason);
 }
 
 void TMainForm::OpenItemClick()

@@ -11,6 +11,7 @@
 #include <QTimer>
 #include <array>
 
+class AnnouncingArea;
 class CaptionButton;
 class HeaderBar;
 class HelpViewer;
@@ -115,6 +116,8 @@ private:
                                 const QString &hint, void (TMainForm::*handler)());
 
     void render();
+    // Letters typed anywhere in the game area play; menus and commands give the focus back to it.
+    void focusGameArea();
     void runModal(QDialog *dialog);
     QString askWord(const QString &caption);
     HelpViewer *helpViewer();
@@ -136,6 +139,8 @@ private:
     std::array<QLabel *, GameDisplay::LineCount> m_lines{};
     std::array<HeaderBar *, 4> m_counters{};
     QStackedWidget *m_gallows = nullptr;
+    AnnouncingArea *m_gameArea = nullptr;
+    GameDisplay m_shownDisplay;
     QToolButton *m_vitamin = nullptr;
     QPushButton *m_joker = nullptr;
     QLabel *m_hintPanel = nullptr;

@@ -1,6 +1,7 @@
 // The main window's controls, at the fixed places of its layout.
 #include "Main.h"
 
+#include "Accessibility.h"
 #include "CaptionButton.h"
 #include "ErrorReport.h"
 #include "Fonts.h"
@@ -46,13 +47,18 @@ void TMainForm::createControls()
     setFont(arial(30));
     setProperty("helpContext", 2);
 
-    auto *client = new QWidget(this);
+    auto *client = new AnnouncingArea(QStringLiteral("Jeu"), this);
     client->setObjectName(QStringLiteral("ClientArea"));
+    // Tab reaches it too; a click on the background leaves the focus where it was.
+    client->setFocusPolicy(Qt::TabFocus);
+    client->setAccessibleDescription(QStringLiteral("Tapez une lettre pour la jouer"));
+    m_gameArea = client;
     fill(client, Orange);
     setCentralWidget(client);
     client->installEventFilter(this);
 
     menuBar()->setFont(Fonts::pixelFont(QStringLiteral("MS Sans Serif"), 13));
+    menuBar()->installEventFilter(this);
     createMenu();
     createToolbar(client);
     createGallows(client);
@@ -63,6 +69,7 @@ void TMainForm::createControls()
 
     move(29, 23);
     resize(ClientWidth, menuBar()->sizeHint().height() + ClientHeight);
+    client->setFocus();
 }
 
 void TMainForm::createMenu()
@@ -129,7 +136,10 @@ QAction *TMainForm::addMenuEntry(QMenu *menu, const char *name, const QString &c
     action->setObjectName(QLatin1String(name));
     setHint(action, hint);
     connect(action, &QAction::hovered, this, [this, action] { ShowHint(longHint(action)); });
-    connectGuarded(action, &QAction::triggered, this, [this, handler] { (this->*handler)(); });
+    connectGuarded(action, &QAction::triggered, this, [this, handler] {
+        focusGameArea();
+        (this->*handler)();
+    });
     return action;
 }
 
@@ -171,6 +181,7 @@ QToolButton *TMainForm::addSpeedButton(QWidget *panel, const char *name, int lef
     button->setIcon(Pictures::icon(picture, QSize(20, 20)));
     button->setIconSize(QSize(20, 20));
     setHint(button, hint);
+    button->setAccessibleName(splitHint(hint).shortPart);
     button->installEventFilter(this);
     connectGuarded(button, &QToolButton::clicked, this, [this, handler] { (this->*handler)(); });
     return button;
@@ -230,9 +241,9 @@ void TMainForm::createRightPanel(QWidget *client)
         header->setObjectName(QStringLiteral("Header%1").arg(i + 2));
         header->setGeometry(10, 217 + 29 * i, 319, 30);
         header->setFont(Fonts::pixelFont(QStringLiteral("MS Sans Serif"), 20, true));
+        header->setCounter(true);
         header->addSection(captions[i], i == 0 ? 205 : 204);
         header->addSection(QStringLiteral("0"));
-        header->section(1)->setAccessibleName(captions[i]);
         m_counters[std::size_t(i)] = header;
     }
 }
@@ -262,6 +273,8 @@ void TMainForm::createKeyboard(QWidget *client)
     m_joker->setObjectName(QStringLiteral("Button13"));
     m_joker->setGeometry(408, 24, 75, 25);
     m_joker->setFont(arial(20));
+    // The caption shows the revealed letter; the name stays, the letter goes to the description.
+    m_joker->setAccessibleName(QStringLiteral("Joker"));
     connectGuarded(m_joker, &QPushButton::clicked, this, [this] { Button13Click(); });
 
     m_vitamin = new QToolButton(panel);
@@ -286,7 +299,7 @@ void TMainForm::createStatusBar()
     m_hintPanel = new QLabel(bar);
     m_hintPanel->setObjectName(QStringLiteral("HintPanel"));
     m_hintPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_clockPanel = new QLabel(bar);
+    m_clockPanel = new Readout(QStringLiteral("Heure"), bar);
     m_clockPanel->setObjectName(QStringLiteral("ClockPanel"));
     m_clockPanel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bar->addWidget(m_hintPanel);

@@ -30,6 +30,8 @@ private slots:
     void modesFollowActivationAndSet();
     void arrowsStepTheChosenField_data();
     void arrowsStepTheChosenField();
+    void arrowKeysStepTheChosenField_data();
+    void arrowKeysStepTheChosenField();
     void runningStepLastsUntilTheNextTick();
     void keysOnEachControl_data();
     void keysOnEachControl();
@@ -193,6 +195,46 @@ void TestClock::arrowsStepTheChosenField()
     if (!item.isEmpty())
         click(clock, QStringLiteral("RadioGroup1") + item);
     click(clock, arrow);
+
+    QCOMPARE(label(clock, "Label1")->text(), time);
+    QCOMPARE(label(clock, "Label2")->text(), date);
+}
+
+void TestClock::arrowKeysStepTheChosenField_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<QString>("arrow");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("time");
+    QTest::addColumn<QString>("date");
+
+    QTest::newRow("Up on the up arrow") << "Hr" << "UpArrow" << int(Qt::Key_Up) << "19:23:05" << "09/01/2027";
+    QTest::newRow("Down on the up arrow") << "Mn" << "UpArrow" << int(Qt::Key_Down) << "18:22:05" << "09/01/2027";
+    QTest::newRow("Up on the down arrow") << "Jo" << "DownArrow" << int(Qt::Key_Up) << "18:23:05" << "10/01/2027";
+    QTest::newRow("Space presses the down arrow")
+        << "An" << "DownArrow" << int(Qt::Key_Space) << "18:23:05" << "09/01/2026";
+}
+
+// The arrows come between the selector and "Set" in tab order.
+void TestClock::arrowKeysStepTheChosenField()
+{
+    QFETCH(QString, item);
+    QFETCH(QString, arrow);
+    QFETCH(int, key);
+    QFETCH(QString, time);
+    QFETCH(QString, date);
+
+    THorloge clock(nullptr, [this] { return m_now; });
+    open(clock);
+    QVERIFY(QTest::qWaitForWindowActive(&clock));
+    click(clock, QStringLiteral("Button2"));
+    click(clock, QStringLiteral("RadioGroup1") + item);
+    clock.findChild<QWidget *>(QStringLiteral("Button2"))->setFocus();
+    QTest::keyClick(clock.focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    if (arrow == QLatin1String("UpArrow"))
+        QTest::keyClick(clock.focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    QCOMPARE(clock.focusWidget()->objectName(), arrow);
+    QTest::keyClick(clock.focusWidget(), Qt::Key(key));
 
     QCOMPARE(label(clock, "Label1")->text(), time);
     QCOMPARE(label(clock, "Label2")->text(), date);

@@ -54,6 +54,8 @@ private Q_SLOTS:
     void hintsGoToTooltipAndStatusBar_data();
     void hintsGoToTooltipAndStatusBar();
     void vitaminIconDoesNothingWhenClicked();
+    void letterPlaysAfterTheMenusAreLeft_data();
+    void letterPlaysAfterTheMenusAreLeft();
 
     void untouchedListLeavesTheWordFileAlone();
     void removedWordRewritesTheWordFile();
@@ -266,6 +268,42 @@ void TestMainWindow::vitaminIconDoesNothingWhenClicked()
     const GameDisplay before = m_window->rules().display();
     m_window->findChild<QToolButton *>(QStringLiteral("SpeedButton29"))->click();
     QCOMPARE(m_window->rules().display(), before);
+}
+
+// Keys go where the keyboard sends them: to the open menu, else to the focused widget.
+void TestMainWindow::letterPlaysAfterTheMenusAreLeft_data()
+{
+    QTest::addColumn<int>("menuKey");
+    QTest::addColumn<QList<int>>("closingKeys");
+    QTest::addColumn<int>("tries");
+
+    QTest::newRow("Fichier, Escape, Escape") << int(Qt::Key_F) << QList<int>{Qt::Key_Escape, Qt::Key_Escape} << 2;
+    QTest::newRow("Aide, Escape, Escape") << int(Qt::Key_A) << QList<int>{Qt::Key_Escape, Qt::Key_Escape} << 2;
+    QTest::newRow("Fichier, Nouvelle partie by Enter") << int(Qt::Key_F) << QList<int>{Qt::Key_Return} << 1;
+}
+
+void TestMainWindow::letterPlaysAfterTheMenusAreLeft()
+{
+    QFETCH(int, menuKey);
+    QFETCH(QList<int>, closingKeys);
+    QFETCH(int, tries);
+
+    start(wordFile({"MAISON"}));
+    QApplication::setActiveWindow(m_window.get());
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(m_window.get(), Qt::Key_F2);
+    QTest::keyClick(QApplication::focusWidget(), 'b');
+    // As when the window itself has the focus: the menu bar then has no widget to hand it back to.
+    QApplication::focusWidget()->clearFocus();
+    QTest::keyClick(m_window.get(), Qt::Key(menuKey), Qt::AltModifier);
+    for (int closing : closingKeys) {
+        QWidget *popup = QApplication::activePopupWidget();
+        QTest::keyClick(popup ? popup : QApplication::focusWidget(), Qt::Key(closing));
+    }
+    QVERIFY(!QApplication::activePopupWidget());
+    QTest::keyClick(QApplication::focusWidget(), 'a');
+    QCOMPARE(m_window->rules().state().Tries, tries);
+    QVERIFY(!key('A')->isEnabled());
 }
 
 void TestMainWindow::untouchedListLeavesTheWordFileAlone()

@@ -147,6 +147,8 @@ private Q_SLOTS:
     void searchCountsAndListsMatches_data();
     void searchCountsAndListsMatches();
     void cellsBeyondTheLengthAreRefusedAndIgnored();
+    void focusedCellTakesTypedKeys_data();
+    void focusedCellTakesTypedKeys();
     void lengthFieldIsSetBackOnLeaving_data();
     void lengthFieldIsSetBackOnLeaving();
     void searchKeepsItsStateAcrossOpenings();
@@ -588,6 +590,51 @@ void TestWordTools::cellsBeyondTheLengthAreRefusedAndIgnored()
     QCOMPARE(cell12->text(), QStringLiteral("."));
     QCOMPARE(shownWords(&search), QStringList{"MAISONNETTE"});
     QCOMPARE(child<QLineEdit>(&search, QStringLiteral("Edit1"))->text(), QStringLiteral("1 mot"));
+}
+
+void TestWordTools::focusedCellTakesTypedKeys_data()
+{
+    QTest::addColumn<int>("position");
+    // Printable characters, or Qt key codes.
+    QTest::addColumn<QList<int>>("keys");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<bool>("paletteShown");
+
+    QTest::newRow("lower case goes in as a capital") << 1 << QList<int>{'m'} << "M" << false;
+    QTest::newRow("a second letter replaces the first") << 3 << QList<int>{'m', 'Q'} << "Q" << false;
+    QTest::newRow("Delete puts the dot back") << 2 << QList<int>{'m', Qt::Key_Delete} << "." << false;
+    QTest::newRow("Backspace puts the dot back") << 6 << QList<int>{'r', Qt::Key_Backspace} << "." << false;
+    QTest::newRow("a digit changes nothing") << 1 << QList<int>{'7'} << "." << false;
+    QTest::newRow("beyond the length, refused") << 8 << QList<int>{'z'} << "." << false;
+    QTest::newRow("Space opens the palette") << 4 << QList<int>{Qt::Key_Space} << "." << true;
+}
+
+// Tab goes from the length field through the cells; a click leaves the focus where it is.
+void TestWordTools::focusedCellTakesTypedKeys()
+{
+    QFETCH(int, position);
+    QFETCH(QList<int>, keys);
+    QFETCH(QString, shown);
+    QFETCH(bool, paletteShown);
+
+    TRMots search;
+    open(&search);
+    child<QWidget>(&search, QStringLiteral("SpinEdit1"))->setFocus();
+    for (int p = 1; p <= position; ++p)
+        QTest::keyClick(search.focusWidget(), Qt::Key_Tab);
+    auto *cell = child<QLabel>(&search, QStringLiteral("Label%1").arg(position + 1));
+    QCOMPARE(search.focusWidget(), cell);
+    for (int key : keys) {
+        if (key < 0x80)
+            QTest::keyClick(cell, char(key));
+        else
+            QTest::keyClick(cell, Qt::Key(key));
+    }
+    QCOMPARE(cell->text(), shown);
+    QCOMPARE(child<QWidget>(&search, QStringLiteral("Panel1"))->isVisible(), paletteShown);
+
+    QTest::mouseClick(child<QLabel>(&search, QStringLiteral("Label2")), Qt::LeftButton);
+    QCOMPARE(search.focusWidget(), cell);
 }
 
 void TestWordTools::lengthFieldIsSetBackOnLeaving_data()

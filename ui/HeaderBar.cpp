@@ -1,9 +1,14 @@
 // Sections laid out left to right; text 3 pixels from the left edge, centred vertically.
 #include "HeaderBar.h"
 
+#include "Accessibility.h"
+
 #include <QLabel>
 
-HeaderBar::HeaderBar(QWidget *parent) : QFrame(parent) {}
+HeaderBar::HeaderBar(QWidget *parent) : QFrame(parent)
+{
+    Accessibility::install();
+}
 
 QLabel *HeaderBar::addSection(const QString &text, int width)
 {

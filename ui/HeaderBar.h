@@ -1,4 +1,5 @@
 // A header strip of raised sections, each a label so assistive technology reads its text.
+// A counter reads as one control instead: its first section names it, its last one is its value.
 #pragma once
 
 #include <QFrame>
@@ -19,6 +20,8 @@ public:
     QLabel *section(int index) const { return m_sections.at(index); }
     QString sectionText(int index) const;
     void setSectionText(int index, const QString &text);
+    bool isCounter() const { return m_counter; }
+    void setCounter(bool counter) { m_counter = counter; }
 
 protected:
     void resizeEvent(QResizeEvent *event) override;
@@ -28,4 +31,5 @@ private:
 
     QList<QLabel *> m_sections;
     QList<int> m_widths;
+    bool m_counter = false;
 };

@@ -136,6 +136,7 @@ void HelpViewer::createBrowser()
 {
     m_browser = new QTextBrowser;
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
+    m_browser->setAccessibleName(QStringLiteral("Page d'aide"));
     m_browser->setOpenExternalLinks(false);
     m_browser->setMinimumWidth(360);
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpViewer::updateCaption);
@@ -153,8 +154,11 @@ void HelpViewer::createSearchPane()
 
     m_keywordList = new QListWidget;
     m_keywordList->setObjectName(QStringLiteral("keywordList"));
+    // Lists take no name from their label: they get their own.
+    m_keywordList->setAccessibleName(QStringLiteral("Mots clés"));
     m_topicList = new QListWidget;
     m_topicList->setObjectName(QStringLiteral("topicList"));
+    m_topicList->setAccessibleName(QStringLiteral("Rubriques"));
     m_topicList->setMaximumHeight(110);
 
     m_showButton = new QPushButton(QStringLiteral("&Afficher"));

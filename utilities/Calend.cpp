@@ -1,6 +1,7 @@
 // The calendar window: a teal panel with the month buttons and the header over the month grid.
 #include "Calend.h"
 
+#include "Accessibility.h"
 #include "BevelPanel.h"
 #include "ErrorReport.h"
 #include "Fonts.h"
@@ -54,18 +55,20 @@ void TCalendrier::createPanel()
 
     BitBtn1 = createButton(QStringLiteral("BitBtn1"), QStringLiteral("Mois"), 16);
     BitBtn1->setIcon(Pictures::icon(QStringLiteral("month-previous"), QSize(16, 16)));
+    BitBtn1->setAccessibleName(QStringLiteral("Mois précédent"));
     connectGuarded(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 
     // The triangle goes to the right of the caption.
     BitBtn2 = createButton(QStringLiteral("BitBtn2"), QStringLiteral("Mois"), 126);
     BitBtn2->setIcon(Pictures::icon(QStringLiteral("month-next"), QSize(16, 16)));
     BitBtn2->setLayoutDirection(Qt::RightToLeft);
+    BitBtn2->setAccessibleName(QStringLiteral("Mois suivant"));
     connectGuarded(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 
     Button1 = createButton(QStringLiteral("Button1"), QStringLiteral("Fermer"), 262);
     connectGuarded(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
-    Label1 = new QLabel(Panel1);
+    Label1 = new Readout(QStringLiteral("Mois affiché"), Panel1);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(-16, 55, HeaderWidth, 27);
     Label1->setAlignment(Qt::AlignCenter);

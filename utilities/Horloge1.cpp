@@ -1,6 +1,7 @@
 // The clock window: a black panel with the time and date boxes, the field selector, the arrows and "Set".
 #include "Horloge1.h"
 
+#include "Accessibility.h"
 #include "BevelPanel.h"
 #include "ErrorReport.h"
 #include "Fonts.h"
@@ -14,11 +15,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTimer>
+#include <QToolButton>
 
 namespace {
 
 const QStringList FieldNames{QStringLiteral("Hr"), QStringLiteral("Mn"), QStringLiteral("Jo"), QStringLiteral("Mo"),
                              QStringLiteral("An")};
+// The captions are abbreviations; a screen reader says the words.
+const QStringList SpokenFieldNames{QStringLiteral("Heure"), QStringLiteral("Minute"), QStringLiteral("Jour"),
+                                   QStringLiteral("Mois"), QStringLiteral("Année")};
 
 void setTextColour(QWidget *widget, const QColor &colour)
 {
@@ -54,12 +59,13 @@ THorloge::THorloge(QWidget *parent, ClockFace::TimeSource now)
     render();
 }
 
-QLabel *THorloge::createReadout(QWidget *panel, const QString &name, const QString &boxName, int top)
+QLabel *THorloge::createReadout(QWidget *panel, const QString &name, const QString &boxName,
+                                const QString &accessibleName, int top)
 {
     auto *box = new BevelPanel(QColor(192, 192, 192), {{BevelPanel::Edge::Lowered, 2}}, panel);
     box->setObjectName(boxName);
     box->setGeometry(12, top, 142, 34);
-    auto *label = new QLabel(box);
+    auto *label = new Readout(accessibleName, box);
     label->setObjectName(name);
     label->setGeometry(4, 4, 134, 26);
     label->setAlignment(Qt::AlignCenter);
@@ -70,10 +76,11 @@ QLabel *THorloge::createReadout(QWidget *panel, const QString &name, const QStri
 
 void THorloge::createDisplay(QWidget *panel)
 {
-    Label1 = createReadout(panel, QStringLiteral("Label1"), QStringLiteral("Panel2"), 12);
+    Label1 = createReadout(panel, QStringLiteral("Label1"), QStringLiteral("Panel2"), QStringLiteral("Heure"), 12);
 
     // A white line whose text its 2-pixel height hides.
-    auto *line = new QLabel(QStringLiteral("---------"), panel);
+    auto *line = new Decoration(panel);
+    line->setText(QStringLiteral("---------"));
     line->setObjectName(QStringLiteral("Label4"));
     line->setGeometry(8, 52, 153, 2);
     line->setAutoFillBackground(true);
@@ -81,7 +88,7 @@ void THorloge::createDisplay(QWidget *panel)
     white.setColor(QPalette::Window, Qt::white);
     line->setPalette(white);
 
-    Label2 = createReadout(panel, QStringLiteral("Label2"), QStringLiteral("Panel3"), 63);
+    Label2 = createReadout(panel, QStringLiteral("Label2"), QStringLiteral("Panel3"), QStringLiteral("Date"), 63);
 
     auto *initials = new QLabel(QStringLiteral("ORV"), panel);
     initials->setObjectName(QStringLiteral("Label3"));
@@ -98,11 +105,13 @@ void THorloge::createControls(QWidget *panel)
     group->setObjectName(QStringLiteral("RadioGroup1"));
     group->setGeometry(162, 6, 58, 94);
     group->setFont(Fonts::pixelFont(QStringLiteral("System"), 17, true));
+    group->setAccessibleName(QStringLiteral("Champ à régler"));
     setTextColour(group, Qt::white);
     m_fields = new QButtonGroup(this);
     for (int i = 0; i < FieldNames.size(); ++i) {
         auto *item = new QRadioButton(FieldNames.at(i), group);
         item->setObjectName(QStringLiteral("RadioGroup1") + FieldNames.at(i));
+        item->setAccessibleName(SpokenFieldNames.at(i));
         item->setGeometry(7, 5 + 17 * i, 48, 17);
         m_fields->addButton(item, i);
     }
@@ -126,7 +135,10 @@ void THorloge::createControls(QWidget *panel)
     setTabOrder(Button1, m_fields->button(0));
     for (int i = 1; i < FieldNames.size(); ++i)
         setTabOrder(m_fields->button(i - 1), m_fields->button(i));
-    setTabOrder(m_fields->button(int(FieldNames.size()) - 1), Button2);
+    // The arrows come after the selector, Up and Down on them step the chosen field.
+    setTabOrder(m_fields->button(int(FieldNames.size()) - 1), SpinButton1->upArrow());
+    setTabOrder(SpinButton1->upArrow(), SpinButton1->downArrow());
+    setTabOrder(SpinButton1->downArrow(), Button2);
     Button1->setFocus();
 }
 

@@ -37,7 +37,8 @@ protected:
 private:
     void createDisplay(QWidget *panel);
     void createControls(QWidget *panel);
-    QLabel *createReadout(QWidget *panel, const QString &name, const QString &boxName, int top);
+    QLabel *createReadout(QWidget *panel, const QString &name, const QString &boxName, const QString &accessibleName,
+                          int top);
     std::optional<ClockField> selectedField() const;
     void render();
 

@@ -1,4 +1,5 @@
 // The calendar's month grid: weeks from Sunday, French short day names, blank cells outside the month.
+// Screen readers see a table: the day names as column headers, each day a cell named with its full date.
 #pragma once
 
 #include <QDate>
@@ -26,10 +27,14 @@ Q_SIGNALS:
     void changed();
 
 protected:
+    void focusInEvent(QFocusEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
+    // Tells assistive technology which cell is now the selected day.
+    void reportSelection();
+
     QDate m_date;
 };

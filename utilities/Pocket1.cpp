@@ -1,6 +1,7 @@
 // The calculator window: binds the display and the keys to the calculator engine.
 #include "Pocket1.h"
 
+#include "Accessibility.h"
 #include "CaptionButton.h"
 #include "ErrorReport.h"
 #include "Fonts.h"
@@ -11,6 +12,7 @@
 #include <QPainter>
 #include <QShowEvent>
 #include <qdrawutil.h>
+#include <utility>
 
 namespace {
 
@@ -89,6 +91,19 @@ const Key Keys[] = {
     {"Button19", "Fermer", 248, 177, 74, &TPocket::Button19Click},
 };
 
+// What a screen reader says for the keys whose caption is a sign or an abbreviation.
+const std::pair<const char *, const char *> SpokenKeyNames[] = {
+    {"Button10", "Virgule"},
+    {"Button11", "Égal"},
+    {"Button12", "Plus"},
+    {"Button13", "Moins"},
+    {"Button14", "Multiplier"},
+    {"Button15", "Diviser"},
+    {"Button16", "Inverse"},
+    {"Button17", "Racine carrée"},
+    {"Button18", "Effacer"},
+};
+
 void setColours(QWidget *widget, const QColor &background, const QColor &text)
 {
     QPalette palette = widget->palette();
@@ -127,13 +142,13 @@ void TPocket::createDisplay()
     panel2->setObjectName(QStringLiteral("Panel2"));
     panel2->setGeometry(4, 4, 185, 41);
 
-    Label1 = new QLabel(panel2);
+    Label1 = new Readout(QStringLiteral("Affichage"), panel2);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(10, 10, 165, 21);
     Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     setColours(Label1, Silver, Qt::black);
 
-    auto *label2 = new QLabel(panel1);
+    auto *label2 = new Decoration(panel1);
     label2->setObjectName(QStringLiteral("Label2"));
     label2->setGeometry(192, 8, 147, 9);
     setColours(label2, Qt::red, Qt::black);
@@ -153,6 +168,8 @@ void TPocket::createKeys()
         previous = button;
     }
     Button11 = findChild<QPushButton *>(QStringLiteral("Button11"));
+    for (const auto &[name, spoken] : SpokenKeyNames)
+        findChild<QPushButton *>(QLatin1String(name))->setAccessibleName(QString::fromUtf8(spoken));
 }
 
 void TPocket::digitClick(int digit)

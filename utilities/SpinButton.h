@@ -1,4 +1,5 @@
-// An up arrow above a down arrow; holding one repeats its click, and the pair never takes the focus.
+// An up arrow above a down arrow; holding one repeats its click. Tab reaches the arrows, a click
+// does not give them the focus, and Up or Down on either acts as the matching arrow.
 #pragma once
 
 #include <QWidget>
@@ -12,15 +13,19 @@ class SpinButton : public QWidget
 public:
     explicit SpinButton(QWidget *parent = nullptr);
 
+    QToolButton *upArrow() const { return m_up; }
+    QToolButton *downArrow() const { return m_down; }
+
 Q_SIGNALS:
     void upClick();
     void downClick();
 
 protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
-    QToolButton *createArrow(Qt::ArrowType arrow, const QString &name);
+    QToolButton *createArrow(Qt::ArrowType arrow, const QString &name, const QString &accessibleName);
 
     QToolButton *m_up;
     QToolButton *m_down;

@@ -134,6 +134,7 @@ void TAjout::createControls()
     m_edit1->setObjectName(QStringLiteral("Edit1"));
     m_edit1->setFont(Fonts::pixelFont(QStringLiteral("Arial"), 16, true));
     m_edit1->setGeometry(16, 10, 255, 26);
+    m_edit1->setAccessibleName(QStringLiteral("Mot"));
 
     m_button1 = new QPushButton(QStringLiteral("OK"), this);
     m_button1->setObjectName(QStringLiteral("Button1"));

@@ -20,10 +20,12 @@ namespace {
 constexpr int TopBarHeight = 33;
 constexpr int ColumnWidth = 20;
 
-QToolButton *arrowButton(QWidget *parent, const char *name, const QString &picture, int left)
+QToolButton *arrowButton(QWidget *parent, const char *name, const QString &picture, const QString &accessibleName,
+                         int left)
 {
     auto *button = new QToolButton(parent);
     button->setObjectName(QString::fromLatin1(name));
+    button->setAccessibleName(accessibleName);
     button->setAutoRaise(true);
     button->setFocusPolicy(Qt::NoFocus);
     button->setIcon(Pictures::icon(picture, QSize(16, 16)));
@@ -42,6 +44,7 @@ TDico::TDico(QWidget *parent) : QDialog(parent)
 
     m_listBox1 = new QListView(this);
     m_listBox1->setObjectName(QStringLiteral("ListBox1"));
+    m_listBox1->setAccessibleName(QStringLiteral("Mots"));
     m_listBox1->setModel(&m_words);
     m_listBox1->setUniformItemSizes(true);
     m_listBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -69,8 +72,8 @@ QWidget *TDico::createTopBar()
 {
     auto *bar = new QWidget(this);
     bar->setFixedHeight(TopBarHeight);
-    m_speedButton2 = arrowButton(bar, "SpeedButton2", QStringLiteral("arrow-left"), 4);
-    m_speedButton1 = arrowButton(bar, "SpeedButton1", QStringLiteral("arrow-right"), 29);
+    m_speedButton2 = arrowButton(bar, "SpeedButton2", QStringLiteral("arrow-left"), QStringLiteral("Lettre précédente"), 4);
+    m_speedButton1 = arrowButton(bar, "SpeedButton1", QStringLiteral("arrow-right"), QStringLiteral("Lettre suivante"), 29);
     m_button27 = new QPushButton(QStringLiteral("Fermer"), bar);
     m_button27->setObjectName(QStringLiteral("Button27"));
     m_button27->setGeometry(62, 4, 75, 25);

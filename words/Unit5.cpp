@@ -13,6 +13,8 @@
 #include <QListView>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStyleOptionFocusRect>
+#include <QStylePainter>
 #include <QToolButton>
 
 namespace {
@@ -89,6 +91,40 @@ void LengthField::focusOutEvent(QFocusEvent *event)
     });
 }
 
+PatternCell::PatternCell(int position, QWidget *parent)
+    : Readout(QStringLiteral("Position %1").arg(position), parent, QAccessible::EditableText)
+{
+    // Tab only: a click chooses the cell as before and leaves the focus where it was.
+    setFocusPolicy(Qt::TabFocus);
+    setAccessibleDescription(QStringLiteral("Tapez une lettre, Suppr remet le point"));
+}
+
+void PatternCell::keyPressEvent(QKeyEvent *event)
+{
+    const QString text = event->text();
+    const QChar typed = text.size() == 1 ? text.front().toUpper() : QChar();
+    if (event->key() == Qt::Key_Delete || event->key() == Qt::Key_Backspace || typed == WordSearch::AnyLetter)
+        Q_EMIT this->typed(WordSearch::AnyLetter);
+    else if (typed >= u'A' && typed <= u'Z' && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+        Q_EMIT this->typed(typed);
+    else if (event->key() == Qt::Key_Space)
+        Q_EMIT chosen();
+    else
+        Readout::keyPressEvent(event);
+}
+
+void PatternCell::paintEvent(QPaintEvent *event)
+{
+    Readout::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QStylePainter painter(this);
+    QStyleOptionFocusRect focus;
+    focus.initFrom(this);
+    focus.rect = rect().adjusted(1, 1, -1, -1);
+    painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+}
+
 TRMots::TRMots(QWidget *parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Utilitaire de recherche de mots"));
@@ -121,6 +157,7 @@ void TRMots::createPatternFrame()
     m_spinEdit1 = new LengthField(upper);
     m_spinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
     m_spinEdit1->setGeometry(12, 36, 52, 24);
+    label1->setBuddy(m_spinEdit1);
 
     // The position numbers only label the cells: no clicks, no resizing.
     m_header1 = new HeaderBar(upper);
@@ -131,7 +168,7 @@ void TRMots::createPatternFrame()
 
     const QFont cellFont = Fonts::pixelFont(QStringLiteral("MS Sans Serif"), 16, true);
     for (int p = 1; p <= WordSearch::Cells; ++p) {
-        auto *cell = new QLabel(upper);
+        auto *cell = new PatternCell(p, upper);
         cell->setObjectName(QStringLiteral("Label%1").arg(p + 1));
         cell->setGeometry(CellsLeft + CellPitch * (p - 1) + 1, 37, 29, 22);
         cell->setFont(cellFont);
@@ -142,6 +179,9 @@ void TRMots::createPatternFrame()
         colours.setColor(QPalette::WindowText, Qt::black);
         cell->setPalette(colours);
         cell->installEventFilter(this);
+        connect(cell, &PatternCell::typed, this,
+                [this, p](QChar c) { ErrorReport::guarded(this, [this, p, c] { LabelKeyPress(p, c); }); });
+        connectGuarded(cell, &PatternCell::chosen, this, [this, p] { LabelClick(p); });
         m_cells[std::size_t(p - 1)] = cell;
     }
 
@@ -161,9 +201,11 @@ void TRMots::createResultFrame()
     m_edit1->setObjectName(QStringLiteral("Edit1"));
     m_edit1->setReadOnly(true);
     m_edit1->setGeometry(176, 10, 100, 24);
+    label14->setBuddy(m_edit1);
 
     m_listBox1 = new QListView(lower);
     m_listBox1->setObjectName(QStringLiteral("ListBox1"));
+    m_listBox1->setAccessibleName(QStringLiteral("Mots trouvés"));
     m_listBox1->setModel(&m_results);
     m_listBox1->setUniformItemSizes(true);
     m_listBox1->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -180,6 +222,8 @@ void TRMots::createPalette()
         auto *key = new QToolButton(m_panel1);
         key->setObjectName(QStringLiteral("SpeedButton%1").arg(i + 1));
         key->setText(QString(character));
+        if (character == WordSearch::AnyLetter)
+            key->setAccessibleName(QStringLiteral("Point"));
         key->setFont(font);
         key->setFocusPolicy(Qt::NoFocus);
         key->setGeometry(4 + 25 * (i % 4), 4 + 25 * (i / 4), 25, 25);
@@ -201,6 +245,13 @@ void TRMots::FormShow()
 void TRMots::LabelClick(int position)
 {
     m_search.selectCell(position, m_spinEdit1->value());
+    renderPattern();
+}
+
+void TRMots::LabelKeyPress(int position, QChar character)
+{
+    if (m_search.selectCell(position, m_spinEdit1->value()))
+        m_search.Lettre(character);
     renderPattern();
 }
 
