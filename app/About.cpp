@@ -47,6 +47,17 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     connectGuarded(ok, &QPushButton::clicked, this, [this] { OKButtonClick(); });
 }
 
+void TAboutBox::showEvent(QShowEvent *event)
+{
+    // Centred on the screen at every opening, not over the main window as a dialog would be.
+    if (const QScreen *screen = this->screen()) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->geometry().center());
+        move(frame.topLeft());
+    }
+    QDialog::showEvent(event);
+}
+
 void TAboutBox::OKButtonClick()
 {
     accept();

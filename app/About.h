@@ -11,4 +11,7 @@ public:
     explicit TAboutBox(QWidget *parent = nullptr);
 
     void OKButtonClick();
+
+protected:
+    void showEvent(QShowEvent *event) override;
 };

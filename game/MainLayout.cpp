@@ -25,6 +25,9 @@ constexpr int ToolbarHeight = 33;
 constexpr int KeyboardHeight = 72;
 constexpr int StatusHeight = 25;
 constexpr int RightPanelWidth = 351;
+constexpr int BoxesLeft = 24;
+constexpr int BoxesTop = 352;
+constexpr int BoxSize = 30;
 constexpr int ClientWidth = TMainForm::OuterWidth - 8;  // a 4-pixel frame on each side
 constexpr int ClientHeight = TMainForm::OuterHeight - 8 - 23 - 19;  // frame, caption, menu
 
@@ -56,6 +59,9 @@ void TMainForm::createControls()
     fill(client, Orange);
     setCentralWidget(client);
     client->installEventFilter(this);
+    // Any smaller, the right panel and the keyboard would slide over the gallows and the letter boxes.
+    client->setMinimumSize(BoxesLeft + BoxSize * GameDisplay::BoxCount + RightPanelWidth,
+                           BoxesTop + BoxSize + KeyboardHeight);
 
     menuBar()->setFont(Fonts::pixelFont(QStringLiteral("MS Sans Serif"), 13));
     menuBar()->installEventFilter(this);
@@ -211,7 +217,7 @@ void TMainForm::createLetterBoxes(QWidget *client)
     for (int i = 0; i < GameDisplay::BoxCount; ++i) {
         auto *box = new CaptionButton(QString(), client);
         box->setObjectName(QStringLiteral("Button%1").arg(i + 1));
-        box->setGeometry(24 + 30 * i, 352, 30, 30);
+        box->setGeometry(BoxesLeft + BoxSize * i, BoxesTop, BoxSize, BoxSize);
         box->setFont(arial(30));
         box->setFocusPolicy(Qt::StrongFocus);
         box->setAccessibleDescription(QStringLiteral("Lettre %1 du mot").arg(i + 1));

@@ -62,6 +62,12 @@ void TFJoueur::createControls()
     Button2->setGeometry(264, 48, 75, 25);
     connectGuarded(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
 
+    // Only the focused button shows as default, as Enter presses it; none while the focus is in the edit box.
+    for (QPushButton *button : {Button1, Button2}) {
+        button->setAutoDefault(false);
+        button->installEventFilter(this);
+    }
+
     setTabOrder(Edit1, Button1);
     setTabOrder(Button1, Button2);
     // Later openings keep the control that had the focus at the last closing.
@@ -94,6 +100,15 @@ void TFJoueur::Button2Click()
 void TFJoueur::reject()
 {
     ErrorReport::guarded(this, [this] { Button1Click(); });
+}
+
+bool TFJoueur::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
+        if (auto *button = qobject_cast<QPushButton *>(watched))
+            button->setDefault(event->type() == QEvent::FocusIn);
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TFJoueur::keyPressEvent(QKeyEvent *event)

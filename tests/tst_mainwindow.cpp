@@ -51,6 +51,7 @@ private Q_SLOTS:
     void aLostGameThroughTheLetterKeys();
     void newGameMidGameStartsAfresh();
     void hintPanelFollowsTheWindowWidth();
+    void panelsNeverCoverTheGallows();
     void hintsGoToTooltipAndStatusBar_data();
     void hintsGoToTooltipAndStatusBar();
     void vitaminIconDoesNothingWhenClicked();
@@ -227,6 +228,20 @@ void TestMainWindow::hintPanelFollowsTheWindowWidth()
     auto *clock = m_window->findChild<QLabel *>(QStringLiteral("ClockPanel"));
     QVERIFY(clock->text().startsWith(QStringLiteral("    ")));
     QVERIFY(QTime::fromString(clock->text().mid(4), QStringLiteral("HH:mm:ss")).isValid());
+}
+
+// Shrunk as far as it goes, the window keeps the gallows and the letter boxes clear of its panels.
+void TestMainWindow::panelsNeverCoverTheGallows()
+{
+    start(wordFile({"MAISON"}));
+    m_window->resize(300, 300);
+    QTRY_COMPARE(m_window->size(), m_window->minimumSize());
+    const auto place = [this](const char *name) { return m_window->findChild<QWidget *>(QLatin1String(name))->geometry(); };
+    const QRect boxes = place("Button1").united(place("Button12"));
+    for (const char *panel : {"Panel1", "Panel2"}) {
+        QVERIFY2(!place(panel).intersects(place("Notebook1")), panel);
+        QVERIFY2(!place(panel).intersects(boxes), panel);
+    }
 }
 
 void TestMainWindow::hintsGoToTooltipAndStatusBar_data()

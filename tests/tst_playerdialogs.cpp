@@ -48,6 +48,7 @@ private slots:
     void closingDecidesTheName();
     void keysPressOnlyTheFocusedButton_data();
     void keysPressOnlyTheFocusedButton();
+    void onlyTheFocusedButtonShowsAsDefault();
 
     void topTenShowsRowsAsStored();
     void nameTooWideIsElidedWithItsTooltip();
@@ -145,6 +146,28 @@ void TestPlayerDialogs::keysPressOnlyTheFocusedButton()
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     QCOMPARE(dialog.focusWidget(), target);
+}
+
+// The default look tells which button Enter presses: the focused one, and none from the edit box.
+void TestPlayerDialogs::onlyTheFocusedButtonShowsAsDefault()
+{
+    TFJoueur dialog;
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    const auto shownAsDefault = [&dialog] {
+        QStringList names;
+        for (const QPushButton *button : dialog.findChildren<QPushButton *>()) {
+            if (button->isDefault())
+                names << button->objectName();
+        }
+        return names;
+    };
+    QCOMPARE(shownAsDefault(), QStringList());
+    for (const QString expected : {"Button1", "Button2", ""}) {
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Tab);
+        QCOMPARE(shownAsDefault(), expected.isEmpty() ? QStringList() : QStringList{expected});
+    }
+    QCOMPARE(dialog.focusWidget()->objectName(), QStringLiteral("Edit1"));
 }
 
 // Top101Click fills all ten rows; Init with a rank outside 1 to 10 changes nothing.

@@ -21,7 +21,7 @@ namespace {
 const QString helpDirectory = QStringLiteral(":/help");
 const QString contentsPage = QStringLiteral("index.html");
 const QString helpOnHelpPage = QStringLiteral("utiliser-aide.html");
-const QString captionBase = QStringLiteral("Aide de Orv Pendu");
+const QString captionBase = QStringLiteral("Aide d'Orv Pendu");
 
 } // namespace
 

@@ -20,10 +20,9 @@ QDate moveMonth(const QDate &date, int months)
 
 QString monthHeader(const QDate &date)
 {
-    QString name = french().standaloneMonthName(date.month(), QLocale::LongFormat);
-    if (!name.isEmpty())
-        name[0] = name.at(0).toUpper();
-    return name + QStringLiteral("  ") + QString::number(date.year()).rightJustified(4, u'0');
+    // The month as the locale names it: French writes it in lower case.
+    return french().standaloneMonthName(date.month(), QLocale::LongFormat) + QStringLiteral("  ")
+           + QString::number(date.year()).rightJustified(4, u'0');
 }
 
 QString MonthPage::dayHeader(int column)
