@@ -15,6 +15,12 @@ void SystemRandomSource::seed(quint32 value)
     m_generator.seed(value);
 }
 
+RandomSource &systemRandomSource()
+{
+    static SystemRandomSource source;
+    return source;
+}
+
 quint32 timeOfDaySeed()
 {
     return quint32(QTime::currentTime().msecsSinceStartOfDay());

@@ -25,5 +25,8 @@ private:
     QRandomGenerator m_generator;
 };
 
+// The program's source, one for the whole process; each start-up seeds it again.
+RandomSource &systemRandomSource();
+
 // Milliseconds since midnight on the local clock: the seed of each run.
 quint32 timeOfDaySeed();

@@ -60,7 +60,16 @@ QString ScoreFile::playerNameText() const
 
 void ScoreFile::setPlayerNameText(const QString &name)
 {
-    m_playerName = toCp1252(name);
+    m_playerName = toCp1252(storableName(name));
+}
+
+QString ScoreFile::storableName(QString name)
+{
+    for (QChar &c : name) {
+        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
+            c = u' ';
+    }
+    return name;
 }
 
 // Any file of the folder named like the usual name in another case is the score file;

@@ -3,26 +3,13 @@
 
 #include "ErrorReport.h"
 #include "Fonts.h"
+#include "ScoreFile.h"
 
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-
-namespace {
-
-// A control character would break the name's line in the score file, a TAB its top-ten line.
-QString storableName(QString name)
-{
-    for (QChar &c : name) {
-        if (c.unicode() < 0x20 || c.unicode() == 0x7F)
-            c = u' ';
-    }
-    return name;
-}
-
-} // namespace
 
 TFJoueur::TFJoueur(QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
@@ -82,7 +69,7 @@ void TFJoueur::Init(const QString &name)
 void TFJoueur::Result(QString &name) const
 {
     if (m_okPressed)
-        name = storableName(Edit1->text());
+        name = ScoreFile::storableName(Edit1->text());
 }
 
 void TFJoueur::Button1Click()

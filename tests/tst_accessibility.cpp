@@ -35,14 +35,6 @@
 
 namespace {
 
-QByteArray wordFile(const std::vector<std::string> &words)
-{
-    QByteArray bytes;
-    for (const auto &w : words)
-        bytes += toQByteArray(Crypte(w)) + "\r\n";
-    return bytes;
-}
-
 WordList someWords()
 {
     WordList list;
@@ -130,12 +122,12 @@ private:
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QWidget> m_window;
     QList<RaisedEvent> m_events;
+    ReportSink m_reports{ErrorReport::setSinkForTests};
 };
 
 void TestAccessibility::initTestCase()
 {
     Fonts::installSubstitutions();
-    ErrorReport::setSinkForTests([](const QString &text) { QFAIL(qPrintable(QStringLiteral("reported: ") + text)); });
     Accessibility::setObserverForTests(
         [this](QAccessibleEvent *event) { m_events << RaisedEvent{event->object(), event->type(), event->child()}; });
 }

@@ -4,6 +4,7 @@
 #include "NumberText.h"
 #include "OrvError.h"
 #include "Real48.h"
+#include "TestSupport.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -46,17 +47,6 @@ void pressKey(CalculatorEngine &engine, QChar key)
         QVERIFY2(key.isDigit(), "unknown key in a test sequence");
         engine.digitKey(key.digitValue());
     }
-}
-
-template <typename Action>
-QString errorOf(Action action)
-{
-    try {
-        action();
-    } catch (const OrvError &e) {
-        return e.text();
-    }
-    return QString();
 }
 
 // Presses every key as the window would, going on after an error; returns the last error's text.

@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "MonthGrid.h"
 #include "MonthMove.h"
+#include "TestSupport.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -16,7 +17,6 @@ class TestCalendar : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
 
     void monthMoves_data();
     void monthMoves();
@@ -28,6 +28,9 @@ private slots:
     void keysFromEveryControl_data();
     void keysFromEveryControl();
     void dateAndFocusAreKeptAcrossOpenings();
+
+private:
+    ReportSink m_reports{ErrorReport::setSinkForTests};
 };
 
 namespace {
@@ -53,12 +56,6 @@ void open(TCalendrier &calendar)
 void TestCalendar::initTestCase()
 {
     Fonts::installSubstitutions();
-    ErrorReport::setSinkForTests([](const QString &text) { QFAIL(qPrintable(QStringLiteral("reported: ") + text)); });
-}
-
-void TestCalendar::cleanupTestCase()
-{
-    ErrorReport::setSinkForTests({});
 }
 
 // Moves through the window: its two buttons and the Page keys of the grid.

@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "Horloge1.h"
 #include "OrvError.h"
+#include "TestSupport.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -20,7 +21,6 @@ class TestClock : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
     void init();
 
     void fieldSteps_data();
@@ -43,18 +43,13 @@ private:
 
     QDateTime m_now;
     QWidget m_otherWindow;
+    ReportSink m_reports{ErrorReport::setSinkForTests};
 };
 
 void TestClock::initTestCase()
 {
     Fonts::installSubstitutions();
-    ErrorReport::setSinkForTests([](const QString &text) { QFAIL(qPrintable(QStringLiteral("reported: ") + text)); });
     m_otherWindow.show();
-}
-
-void TestClock::cleanupTestCase()
-{
-    ErrorReport::setSinkForTests({});
 }
 
 void TestClock::init()

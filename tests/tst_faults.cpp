@@ -1,25 +1,21 @@
-// Faults of the disk through the main window's closing and start-up, and saves killed part-way.
+// Faults of the disk through a run's closing and start-up, and saves killed part-way.
 #include "ErrorReport.h"
 #include "Fonts.h"
 #include "KillSave.h"
 #include "Main.h"
 #include "MessageBox.h"
-#include "Scramble.h"
+#include "Session.h"
 #include "TestSupport.h"
 #include "Unit1.h"
 
-#include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QProcess>
-#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <chrono>
-#include <csignal>
 #include <memory>
 #include <thread>
 
@@ -32,14 +28,6 @@ namespace {
 
 const QString WordFileName = QStringLiteral("Pendu.dat");
 const QString ScoreFileName = QStringLiteral("Orvpendu.ini");
-
-QByteArray wordFile(const std::vector<std::string> &words)
-{
-    QByteArray bytes;
-    for (const auto &w : words)
-        bytes += toQByteArray(Crypte(w)) + "\r\n";
-    return bytes;
-}
 
 // Permission bits do not stop the superuser; for the time this lives, file access from this
 // thread is checked as the unprivileged user and group "nobody" instead, whoever runs the test.
@@ -68,37 +56,12 @@ private:
     bool m_switched;
 };
 
-// Sets one resource limit's soft value for the time this lives.
-class ResourceLimit
-{
-public:
-    ResourceLimit(int resource, rlim_t value) : m_resource(resource)
-    {
-        getrlimit(resource, &m_saved);
-        rlimit lowered = m_saved;
-        lowered.rlim_cur = value;
-        m_ok = setrlimit(resource, &lowered) == 0;
-    }
-    ~ResourceLimit() { setrlimit(m_resource, &m_saved); }
-    bool ok() const { return m_ok; }
-
-private:
-    int m_resource;
-    rlimit m_saved{};
-    bool m_ok = false;
-};
-
 // The lowest free descriptor: a limit at that number leaves none to open.
 rlim_t lowestFreeDescriptor()
 {
     const int fd = dup(0);
     close(fd);
     return rlim_t(fd);
-}
-
-QStringList entriesOf(const QString &folder)
-{
-    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name);
 }
 
 // A tmpfs of its own on a new folder, for a user allowed to mount; unmounted when this goes,
@@ -140,18 +103,6 @@ private:
     bool m_mounted = false;
 };
 
-// The window's "Ajouter un mot" dialog, answered with the word when it opens.
-void answerWordDialogIfShown(const QString &typed)
-{
-    QTimer::singleShot(0, [typed] {
-        if (auto *dialog = qobject_cast<TAjout *>(QApplication::activeModalWidget())) {
-            auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"));
-            QTest::keyClicks(field, typed);
-            QTest::keyClick(field, Qt::Key_Return);
-        }
-    });
-}
-
 const QByteArray StoredScores("Ana\r\nAna\t300\r\nBob\t200\r\n");
 // StoredScores once the run's 0 has entered it, under the player name it holds.
 const QByteArray RankedScores = "Ana\r\nAna\t300\r\nBob\t200\r\nAna\t0\r\n" + QByteArray("\t\r\n").repeated(7);
@@ -184,13 +135,16 @@ private Q_SLOTS:
 private:
     void start(const QByteArray &words);
     void launch();
+    bool close() { return m_session->shutDown(collectingGuard(m_errors)); }
+    WordList &wordList() { return m_session->wordList(); }
     void mountSmallFileSystem(const char *options);
     QString path(const QString &name) const { return QDir(m_folder).filePath(name); }
     void setFolderWritable(bool writable);
 
     std::unique_ptr<QTemporaryDir> m_dir;
     QString m_folder;
-    std::unique_ptr<TMainForm> m_window;
+    ScriptedRandom m_random;
+    std::unique_ptr<Session> m_session;
     QStringList m_errors;
     std::unique_ptr<SmallFileSystem> m_small;
 };
@@ -207,17 +161,11 @@ void TestFaults::init()
     m_folder = m_dir->path();
     setFolderWritable(true);
     m_errors.clear();
-    ErrorReport::setSinkForTests([this](const QString &text) { m_errors << text; });
 }
 
 void TestFaults::cleanup()
 {
-    if (m_window) {
-        m_window->hide();
-        m_window.reset();
-    }
-    ErrorReport::setSinkForTests({});
-    MessageBox::setSinkForTests({});
+    m_session.reset();
     m_small.reset();
     if (m_dir)
         setFolderWritable(true);
@@ -241,10 +189,9 @@ void TestFaults::start(const QByteArray &words)
 
 void TestFaults::launch()
 {
-    m_window = std::make_unique<TMainForm>(m_folder);
-    m_window->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
-    QTRY_VERIFY(m_window->wordFileLoaded() || !m_errors.isEmpty());
+    m_session = std::make_unique<Session>(m_folder, m_random);
+    if (const QString error = errorOf([this] { m_session->startUp(); }); !error.isNull())
+        m_errors << error;
 }
 
 // The test's folder becomes the root of a tmpfs of its own; only a user allowed to mount gets it.
@@ -271,30 +218,29 @@ void TestFaults::wordFileThatCannotBeCreatedAtClosing()
 
     const QByteArray old = wordFile({"MAISON", "ABRICOT", "CHANTER"});
     start(old);
-    m_window->wordList().removeAt(1);
-    const std::vector<Entry> kept = m_window->wordList().entries();
+    wordList().removeAt(1);
+    const std::vector<Entry> kept = wordList().entries();
 
     bool closed = true;
     if (cause == QLatin1String("unwritable")) {
         setFolderWritable(false);
         AsNobody nobody;
-        closed = m_window->close();
+        closed = close();
     } else {
         ResourceLimit noDescriptors(RLIMIT_NOFILE, lowestFreeDescriptor());
         QVERIFY(noDescriptors.ok());
-        closed = m_window->close();
+        closed = close();
     }
 
     QVERIFY(!closed);
-    QCOMPARE(m_errors, QStringList{QStringLiteral("Ne peut créer le fichier Pendu.dat.")});
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(m_window->wordList().entries(), kept);
-    QVERIFY(m_window->wordList().WordListDirty());
+    QCOMPARE(m_errors, QStringList{QStringLiteral("Ne peut créer le fichier Pendu.dat")});
+    QCOMPARE(wordList().entries(), kept);
+    QVERIFY(wordList().WordListDirty());
     QCOMPARE(readBytes(path(WordFileName)), old);
 
     // The cause gone, the next closing saves.
     setFolderWritable(true);
-    QVERIFY(m_window->close());
+    QVERIFY(close());
     QCOMPARE(readBytes(path(WordFileName)), wordFile({"MAISON", "CHANTER"}));
     QCOMPARE(m_errors.size(), 1);
 }
@@ -317,34 +263,33 @@ void TestFaults::wordFileWriteThatFailsPartWay()
     start(old);
     // Far more than the limit and the small file system can take.
     for (int i = 0; i < 20000; ++i)
-        m_window->wordList().append(Crypte("ABCDEFGHIJ"));
-    const std::vector<Entry> kept = m_window->wordList().entries();
+        wordList().append(Crypte("ABCDEFGHIJ"));
+    const std::vector<Entry> kept = wordList().entries();
 
     bool closed = true;
     if (full) {
-        closed = m_window->close();
+        closed = close();
     } else {
         const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
         {
             ResourceLimit limit(RLIMIT_FSIZE, 4096);
             QVERIFY(limit.ok());
-            closed = m_window->close();
+            closed = close();
         }
         std::signal(SIGXFSZ, oldHandler);
     }
 
     QVERIFY(!closed);
-    QCOMPARE(m_errors, QStringList{QStringLiteral("Erreur d'écriture dans le flux.")});
-    QVERIFY(m_window->isVisible());
-    QCOMPARE(m_window->wordList().entries(), kept);
-    QVERIFY(m_window->wordList().WordListDirty());
+    QCOMPARE(m_errors, QStringList{QStringLiteral("Erreur d'écriture dans le flux")});
+    QCOMPARE(wordList().entries(), kept);
+    QVERIFY(wordList().WordListDirty());
     QCOMPARE(readBytes(path(WordFileName)), old);
     QCOMPARE(entriesOf(m_folder), (QStringList{ScoreFileName, WordFileName}));
 
     if (full)
         QVERIFY(m_small->resize("size=4m"));
-    QVERIFY(m_window->close());
-    QCOMPARE(readBytes(path(WordFileName)), m_window->wordList().content());
+    QVERIFY(close());
+    QCOMPARE(readBytes(path(WordFileName)), wordList().content());
 }
 
 void TestFaults::scoreFileFaultsAreSilent_data()
@@ -376,19 +321,19 @@ void TestFaults::scoreFileFaultsAreSilent()
     } else {
         launch();
     }
-    QVERIFY2(m_window && m_window->wordFileLoaded(), qPrintable(m_errors.join(u'|')));
+    QVERIFY2(m_session->wordFileLoaded(), qPrintable(m_errors.join(u'|')));
     // The start-up went on: a game can be played.
-    QTest::keyClick(m_window.get(), Qt::Key_F2);
-    QTest::sendKeyEvent(QTest::Click, m_window.get(), Qt::Key_A, QStringLiteral("a"), Qt::NoModifier);
-    QCOMPARE(m_window->rules().state().Tries, 1);
+    m_session->rules().OpenItemClick();
+    m_session->rules().FormKeyPress(u'a');
+    QCOMPARE(m_session->rules().state().Tries, 1);
 
     bool closed = false;
     if (fault == QLatin1String("unwritable")) {
         setFolderWritable(false);
         AsNobody nobody;
-        closed = m_window->close();
+        closed = close();
     } else {
-        closed = m_window->close();
+        closed = close();
     }
     QVERIFY(closed);
     QCOMPARE(m_errors, QStringList());
@@ -437,7 +382,7 @@ void TestFaults::killedSaveLeavesOldOrNewFile()
     };
     QVERIFY(writeBytes(path(name), versions[0]));
 
-    // The time of one save, at the child's own pace: the kills fall within its first three saves.
+    // The time of one save, at the child's own pace.
     QProcess pace;
     pace.start(QStringLiteral(ORV_KILLSAVE), {kind, m_folder});
     QVERIFY(waitForLine(pace, "ready") && waitForLine(pace, "saved"));
@@ -448,13 +393,17 @@ void TestFaults::killedSaveLeavesOldOrNewFile()
     pace.kill();
     pace.waitForFinished();
 
-    QRandomGenerator rng(20261208);
+    // Each round kills at its own fixed moment: after 0, 1 or 2 saves the child reports, then a
+    // share of one save's time that steps through the whole save over the rounds.
+    constexpr int Rounds = 48;
     int seen[2] = {0, 0};
-    for (int round = 0; round < 50; ++round) {
+    for (int round = 0; round < Rounds; ++round) {
         QProcess child;
         child.start(QStringLiteral(ORV_KILLSAVE), {kind, m_folder});
         QVERIFY(waitForLine(child, "ready"));
-        std::this_thread::sleep_for(std::chrono::microseconds(rng.bounded(3 * saveMicroseconds)));
+        for (int saves = round % 3; saves > 0; --saves)
+            QVERIFY(waitForLine(child, "saved"));
+        std::this_thread::sleep_for(std::chrono::microseconds(saveMicroseconds * (round / 3) / (Rounds / 3)));
         child.kill();
         QVERIFY(child.waitForFinished());
         QCOMPARE(child.exitStatus(), QProcess::CrashExit);
@@ -500,11 +449,11 @@ void TestFaults::fullFileSystemKeepsBothOldFiles()
     QVERIFY(writeBytes(path(ScoreFileName), StoredScores));
     start(oldWords);
     if (wordRemoved)
-        m_window->wordList().removeAt(0);
+        wordList().removeAt(0);
     QVERIFY(m_small->fill());
 
-    QCOMPARE(m_window->close(), !wordRemoved);
-    QCOMPARE(m_errors, wordRemoved ? QStringList{QStringLiteral("Erreur d'écriture dans le flux.")} : QStringList());
+    QCOMPARE(close(), !wordRemoved);
+    QCOMPARE(m_errors, wordRemoved ? QStringList{QStringLiteral("Erreur d'écriture dans le flux")} : QStringList());
     QCOMPARE(readBytes(path(WordFileName)), oldWords);
     QCOMPARE(readBytes(path(ScoreFileName)), StoredScores);
     QCOMPARE(entriesOf(m_folder), (QStringList{ScoreFileName, WordFileName, QStringLiteral("filler")}));
@@ -513,7 +462,7 @@ void TestFaults::fullFileSystemKeepsBothOldFiles()
 
     // Room made, the closing tried again saves both.
     QVERIFY(QFile::remove(path(QStringLiteral("filler"))));
-    QVERIFY(m_window->close());
+    QVERIFY(close());
     QCOMPARE(readBytes(path(WordFileName)), oldWords.mid(10));
     QCOMPARE(readBytes(path(ScoreFileName)), RankedScores);
 }
@@ -522,7 +471,7 @@ void TestFaults::savesInPlaceWhenOnlyTheFilesAreWritable()
 {
     QVERIFY(writeBytes(path(ScoreFileName), StoredScores));
     start(wordFile({"MAISON", "ABRICOT", "CHANTER"}));
-    m_window->wordList().removeAt(1);
+    wordList().removeAt(1);
     const auto anyoneWrites = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther
                             | QFileDevice::WriteOther;
     QVERIFY(QFile::setPermissions(path(WordFileName), anyoneWrites));
@@ -533,7 +482,7 @@ void TestFaults::savesInPlaceWhenOnlyTheFilesAreWritable()
     bool closed = false;
     {
         AsNobody nobody;
-        closed = m_window->close();
+        closed = close();
     }
     QVERIFY(closed);
     QCOMPARE(m_errors, QStringList());
@@ -548,25 +497,27 @@ void TestFaults::unreadWordFileIsNeverReplaced()
     const QByteArray stored = wordFile({"MAISON", "ABRICOT", "CHANTER", "POMMES", "BATEAU", "JARDIN", "FENETRE", "GRENIER"});
     QVERIFY(writeBytes(path(WordFileName), stored));
     QVERIFY(QFile::setPermissions(path(WordFileName), QFileDevice::WriteOwner | QFileDevice::WriteOther));
+    // The window refuses the change before its dialog comes up.
+    QStringList messages;
+    const ReportSink errorSink(ErrorReport::setSinkForTests, m_errors);
+    const ReportSink messageSink(MessageBox::setSinkForTests, messages);
+    TMainForm window(m_folder);
     {
         AsNobody nobody;
-        launch();
+        window.show();
     }
-    QCOMPARE(m_errors, QStringList{QStringLiteral("Ne peut ouvrir le fichier Pendu.dat.")});
-    m_window->setForms({new TAjout(m_window.get())});
-    QStringList messages;
-    MessageBox::setSinkForTests([&messages](const QString &text) { messages << text; });
+    QTRY_COMPARE(m_errors, QStringList{QStringLiteral("Ne peut ouvrir le fichier Pendu.dat.")});
+    window.setForms({new TAjout(&window)});
 
-    answerWordDialogIfShown(QStringLiteral("ZEBRE"));
-    m_window->Ajoutermot1Click();
-    answerWordDialogIfShown(QStringLiteral("ABRICOT"));
-    m_window->Supprimermot1Click();
+    const auto noDialog = [](QWidget *) { QFAIL("the word dialog came up"); };
+    QVERIFY(!answerModal([&window] { window.Ajoutermot1Click(); }, noDialog));
+    QVERIFY(!answerModal([&window] { window.Supprimermot1Click(); }, noDialog));
 
     const QString refused = QStringLiteral("Le fichier Pendu.dat n'a pas pu être lu : la liste de mots ne peut être modifiée");
     QCOMPARE(messages, (QStringList{refused, refused}));
-    QVERIFY(m_window->wordList().isEmpty());
-    QVERIFY(!m_window->wordList().WordListDirty());
-    QVERIFY(m_window->close());
+    QVERIFY(window.wordList().isEmpty());
+    QVERIFY(!window.wordList().WordListDirty());
+    QVERIFY(window.close());
     QVERIFY(QFile::setPermissions(path(WordFileName), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     QCOMPARE(readBytes(path(WordFileName)), stored);
 }
@@ -578,17 +529,16 @@ void TestFaults::filesFollowTheirFolderWhenItIsRenamed()
     QVERIFY(QDir().mkdir(game));
     QVERIFY(writeBytes(game + QStringLiteral("/Pendu.dat"), wordFile({"MAISON", "ABRICOT"})));
     QVERIFY(writeBytes(game + QStringLiteral("/Orvpendu.ini"), StoredScores));
-    // Started in its folder as the program is, with the window's default names.
+    // Started in its folder as the program is, the files named relative to it.
     const QString before = QDir::currentPath();
     QVERIFY(QDir::setCurrent(game));
     const auto back = qScopeGuard([&before] { QDir::setCurrent(before); });
-    m_window = std::make_unique<TMainForm>();
-    m_window->show();
-    QTRY_VERIFY(m_window->wordFileLoaded() || !m_errors.isEmpty());
+    m_session = std::make_unique<Session>(QStringLiteral("."), m_random);
+    QCOMPARE(errorOf([this] { m_session->startUp(); }), QString());
 
-    m_window->wordList().removeAt(0);
+    wordList().removeAt(0);
     QVERIFY(QDir().rename(game, renamed));
-    QVERIFY(m_window->close());
+    QVERIFY(close());
     QCOMPARE(m_errors, QStringList());
     QCOMPARE(readBytes(renamed + QStringLiteral("/Pendu.dat")), wordFile({"ABRICOT"}));
     QCOMPARE(readBytes(renamed + QStringLiteral("/Orvpendu.ini")), RankedScores);

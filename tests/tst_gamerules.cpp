@@ -9,42 +9,15 @@
 #include "TestSupport.h"
 
 #include <QTest>
-#include <deque>
 
 using Entries = std::vector<std::string>;
 Q_DECLARE_METATYPE(Entries)
 
 namespace {
 
-// Answers Random(n) from a script, then 0 (never a vitamin), and records every n asked.
-class ScriptedRandom : public RandomSource
-{
-public:
-    qint32 Random(qint32 n) override
-    {
-        asked.append(n);
-        if (script.empty())
-            return 0;
-        const qint32 value = script.front();
-        script.pop_front();
-        return value;
-    }
-    void seed(quint32 value) override { seeds.append(value); }
-
-    std::deque<qint32> script;
-    QList<qint32> asked;
-    QList<quint32> seeds;
-};
-
 struct Game
 {
-    explicit Game(const Entries &plainWords)
-    {
-        for (const auto &w : plainWords)
-            words.append(Crypte(w));
-        words.setWordListDirty(false);
-        rules.startUp();
-    }
+    explicit Game(const Entries &plainWords) : words(listOf(plainWords)) { rules.startUp(); }
     void newGame(std::initializer_list<qint32> draws = {0})
     {
         random.script.insert(random.script.end(), draws);

@@ -1,5 +1,6 @@
-// The real start-up on hostile Pendu.dat and Orvpendu.ini contents, one child process per start:
-// it never crashes or hangs, reports only the program's own texts, and writes no file it never read.
+// A run's start-up and closing on hostile Pendu.dat and Orvpendu.ini contents, one child process
+// per start: it never crashes or hangs, reports only the program's own texts, and writes no file it
+// never read.
 #include "Scramble.h"
 #include "TestSupport.h"
 
@@ -143,9 +144,9 @@ const QString ScoreNames[] = {QStringLiteral("Orvpendu.ini"), QStringLiteral("Or
 
 bool isProgramText(const QString &error)
 {
-    return error == QLatin1String("Ne peut ouvrir le fichier Pendu.dat.")
-        || error == QLatin1String("Aucun mot jouable dans le dictionnaire.")
-        || (error.startsWith(u'\'') && error.endsWith(QStringLiteral("' n'est pas une valeur entière correcte.")));
+    return error == QLatin1String("Ne peut ouvrir le fichier Pendu.dat")
+        || error == QLatin1String("Aucun mot jouable dans le dictionnaire")
+        || (error.startsWith(u'\'') && error.endsWith(QStringLiteral("' n'est pas une valeur entière correcte")));
 }
 
 } // namespace
@@ -198,7 +199,7 @@ void TestHostileStart::startSurvivesHostileFiles()
         QVERIFY(QDir(dir.path()).mkdir(QFileInfo(scorePath).fileName()));
     else if (scoreKind != ScoreMissing)
         QVERIFY(writeBytes(scorePath, scores = scoreContent(ScoreKind(scoreKind), rng)));
-    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    const QStringList before = entriesOf(dir.path());
 
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -228,7 +229,7 @@ void TestHostileStart::startSurvivesHostileFiles()
         QCOMPARE(readBytes(wordPath), words);
     if (!readWords) {
         // The score file was never read: it must not have been written.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+        QCOMPARE(entriesOf(dir.path()), before);
         if (scoreKind == ScoreFolder)
             QVERIFY(QFileInfo(scorePath).isDir());
         else if (scoreKind != ScoreMissing)
@@ -286,7 +287,7 @@ void TestHostileStart::startTakesOnlyRegularFiles()
         QVERIFY(sparse.open(QIODevice::WriteOnly) && sparse.resize(256 * 1024 * 1024));
     }
     const mode_t oddType = typeOf(odd);
-    const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System);
+    const QStringList before = entriesOf(dir.path());
 
     QProcess child;
     child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
@@ -305,13 +306,13 @@ void TestHostileStart::startTakesOnlyRegularFiles()
     QStringList expected{QStringLiteral("loaded %1").arg(wordFileOdd ? 0 : 1), QStringLiteral("closed 1")};
     // The new game then finds no word to play.
     if (wordFileOdd)
-        expected << QStringLiteral("error Ne peut ouvrir le fichier Pendu.dat.")
-                 << QStringLiteral("error Aucun mot jouable dans le dictionnaire.");
+        expected << QStringLiteral("error Ne peut ouvrir le fichier Pendu.dat")
+                 << QStringLiteral("error Aucun mot jouable dans le dictionnaire");
     QStringList output = QString::fromUtf8(child.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
     output.removeAt(1);
     QCOMPARE(output, expected);
 
-    QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System), before);
+    QCOMPARE(entriesOf(dir.path()), before);
     QCOMPARE(typeOf(odd), oddType);
     if (kind == QLatin1String("device"))
         QCOMPARE(typeOf(dir.filePath(QStringLiteral("zero"))), mode_t(S_IFCHR));

@@ -23,18 +23,6 @@
 #include <QToolButton>
 #include <memory>
 
-namespace {
-
-QByteArray wordFile(const std::vector<std::string> &words)
-{
-    QByteArray bytes;
-    for (const auto &w : words)
-        bytes += toQByteArray(Crypte(w)) + "\r\n";
-    return bytes;
-}
-
-} // namespace
-
 class TestMainWindow : public QObject
 {
     Q_OBJECT

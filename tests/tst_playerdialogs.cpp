@@ -1,6 +1,7 @@
 // Tests of the player dialog and the top-ten window, driven as the main window drives them.
 #include "ErrorReport.h"
 #include "Fonts.h"
+#include "TestSupport.h"
 #include "Unit6.h"
 #include "Unit7.h"
 
@@ -42,7 +43,6 @@ class TestPlayerDialogs : public QObject
 
 private slots:
     void initTestCase();
-    void cleanupTestCase();
 
     void closingDecidesTheName_data();
     void closingDecidesTheName();
@@ -54,17 +54,14 @@ private slots:
     void nameTooWideIsElidedWithItsTooltip();
     void topTenClosesOnlyByFermerOrCloseBox_data();
     void topTenClosesOnlyByFermerOrCloseBox();
+
+private:
+    ReportSink m_reports{ErrorReport::setSinkForTests};
 };
 
 void TestPlayerDialogs::initTestCase()
 {
     Fonts::installSubstitutions();
-    ErrorReport::setSinkForTests([](const QString &text) { QFAIL(qPrintable(QStringLiteral("reported: ") + text)); });
-}
-
-void TestPlayerDialogs::cleanupTestCase()
-{
-    ErrorReport::setSinkForTests({});
 }
 
 // Joueur1Click: Init with the name, the modal showing, then Result on the same variable.

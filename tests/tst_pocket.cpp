@@ -2,6 +2,7 @@
 #include "ErrorReport.h"
 #include "Fonts.h"
 #include "Pocket1.h"
+#include "TestSupport.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -27,7 +28,6 @@ class TestPocket : public QObject
 
 private Q_SLOTS:
     void initTestCase();
-    void cleanupTestCase();
     void init();
 
     void keysGiveTheirDisplay_data();
@@ -52,19 +52,14 @@ private:
     }
 
     QStringList m_errors;
+    ReportSink m_errorSink{ErrorReport::setSinkForTests, m_errors};
     QWidget m_otherWindow;
 };
 
 void TestPocket::initTestCase()
 {
     Fonts::installSubstitutions();
-    ErrorReport::setSinkForTests([this](const QString &text) { m_errors << text; });
     m_otherWindow.show();
-}
-
-void TestPocket::cleanupTestCase()
-{
-    ErrorReport::setSinkForTests({});
 }
 
 void TestPocket::init()

@@ -11,9 +11,7 @@
 #include <QTest>
 
 #include <climits>
-#include <csignal>
 #include <functional>
-#include <sys/resource.h>
 #include <unistd.h>
 
 namespace {
@@ -443,15 +441,11 @@ void TestScoreFile::saveCutShortLeavesTheOldFile()
     scores.setPlayerName(std::string(100000, 'x'));
     scores.MeilleurScore(60);
 
-    rlimit saved{};
-    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-    scores.SaveScoreFile();
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    {
+        ResourceLimit small(RLIMIT_FSIZE, 4096);
+        QVERIFY(small.ok());
+        scores.SaveScoreFile();
+    }
 
     QCOMPARE(readBytes(path), old);
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{FileName});

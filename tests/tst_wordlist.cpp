@@ -10,31 +10,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using Entries = std::vector<std::string>;
 Q_DECLARE_METATYPE(Entries)
 
 namespace {
-
-WordList listOf(const Entries &plainWords)
-{
-    WordList list;
-    for (const auto &w : plainWords)
-        list.append(Crypte(w));
-    list.setWordListDirty(false);
-    return list;
-}
-
-Entries plainOf(const WordList &list)
-{
-    Entries out;
-    for (const auto &e : list.entries())
-        out.push_back(Decrypte(e));
-    return out;
-}
 
 std::string randomWord(QRandomGenerator &rng, const char *alphabet, int minLen, int maxLen)
 {
@@ -472,15 +453,12 @@ void TestWordList::saveCutShortByTheFileSizeLimitLeavesTheOldFile()
     for (int i = 0; i < 20000; ++i)
         big.append(Crypte("ABCDEFGHIJ"));
 
-    rlimit saved{};
-    QVERIFY(getrlimit(RLIMIT_FSIZE, &saved) == 0);
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 4096;
-    QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-    const QString text = errorOf([&] { big.save(path); });
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
+    QString text;
+    {
+        ResourceLimit small(RLIMIT_FSIZE, 4096);
+        QVERIFY(small.ok());
+        text = errorOf([&] { big.save(path); });
+    }
 
     QCOMPARE(text, QStringLiteral("Erreur d'écriture dans le flux"));
     QCOMPARE(readBytes(path), old);

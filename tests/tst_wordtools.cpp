@@ -4,6 +4,7 @@
 #include "Fonts.h"
 #include "MessageBox.h"
 #include "Scramble.h"
+#include "TestSupport.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit4.h"
@@ -23,7 +24,6 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QTimer>
 #include <QToolButton>
 
 using Words = std::vector<std::string>;
@@ -33,23 +33,6 @@ namespace {
 
 // File order, with words under A, M and Z and none under B.
 const Words Vocabulary{"MOUTON", "ZEBRE", "ABRICOT", "MAISON", "ANANAS", "ZOZOTER", "CHATON", "MAISONNETTE"};
-
-WordList listOf(const Words &plainWords)
-{
-    WordList list;
-    for (const auto &w : plainWords)
-        list.append(Crypte(w));
-    list.setWordListDirty(false);
-    return list;
-}
-
-Words plainOf(const WordList &list)
-{
-    Words out;
-    for (const auto &e : list.entries())
-        out.push_back(Decrypte(e));
-    return out;
-}
 
 // QTest::keyClicks takes ASCII only; accented letters arrive with their own key code, as from a keyboard.
 void typeText(QWidget *widget, const QString &text)
@@ -159,13 +142,13 @@ private:
 
     TAjout *m_ajout = nullptr;
     QStringList m_messages;
+    ReportSink m_messageSink{MessageBox::setSinkForTests, m_messages};
+    ReportSink m_errorSink{ErrorReport::setSinkForTests};
 };
 
 void TestWordTools::initTestCase()
 {
     Fonts::installSubstitutions();
-    MessageBox::setSinkForTests([this](const QString &text) { m_messages << text; });
-    ErrorReport::setSinkForTests([](const QString &text) { QFAIL(qPrintable(QStringLiteral("error report: ") + text)); });
 }
 
 void TestWordTools::init()
@@ -183,11 +166,10 @@ void TestWordTools::cleanup()
 QString TestWordTools::runDialog(const QString &caption, const std::function<void(QLineEdit *)> &typing)
 {
     m_ajout->setWindowTitle(caption);
-    QTimer::singleShot(0, m_ajout, [this, typing] {
+    answerModal([this] { m_ajout->exec(); }, [this, &typing](QWidget *) {
         QVERIFY(QTest::qWaitForWindowActive(m_ajout));
         typing(child<QLineEdit>(m_ajout, QStringLiteral("Edit1")));
     });
-    m_ajout->exec();
     QString word;
     m_ajout->Result(word);
     return word;
