@@ -114,6 +114,7 @@ private:
                                 const QString &hint, void (TMainForm::*handler)());
 
     void render();
+    bool closeModalWindows();
     void runModal(QDialog *dialog);
     QString askWord(const QString &caption);
     HelpViewer *helpViewer();

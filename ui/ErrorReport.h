@@ -13,6 +13,10 @@ namespace ErrorReport {
 // Shows the error box: error icon, caption "Orv Pendu", the text with its full stop.
 void show(QWidget *parent, const QString &text);
 
+// A yes-or-no question after an error: caption "Orv Pendu", "Oui" and "Non", "Non" the default.
+// While tests collect the reports nobody is there to answer, and the answer is no.
+bool confirm(QWidget *parent, const QString &question);
+
 // Runs a handler; an error ends it, is reported, and the event loop goes on.
 // Returns false when the handler was ended by an error.
 bool guarded(QWidget *parent, const std::function<void()> &handler);
