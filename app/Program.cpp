@@ -10,6 +10,7 @@
 #include "Horloge1.h"
 #include "Main.h"
 #include "MessageBox.h"
+#include "ModalCloseFilter.h"
 #include "Pocket1.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -70,9 +71,10 @@ int Program::run(QApplication &app)
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     Fonts::installSubstitutions();
 
+    // By its bare name, like the data files, so that it stays with a folder renamed during the run.
     // A lock left by a game that has ended is taken over, however old; a folder that cannot hold
     // the lock is played without it.
-    QLockFile lock(QDir::current().filePath(LockFileName));
+    QLockFile lock(LockFileName);
     lock.setStaleLockTime(0);
     if (!lock.tryLock() && lock.error() == QLockFile::LockFailedError) {
         MessageBox::showPlain(nullptr, QStringLiteral("Orv Pendu est déjà ouvert dans ce dossier."));
@@ -93,6 +95,8 @@ int Program::run(QApplication &app)
     TMainForm mainForm(QDir::currentPath());
     createForms(mainForm);
     connectEndings(mainForm, endSignals);
+    ModalCloseFilter closeFilter(&mainForm);
+    app.installNativeEventFilter(&closeFilter);
 
     splash.reset();
     FirstPaintProbe::watch(&mainForm);

@@ -5,7 +5,8 @@
 //   add=WORD  adds WORD to the word list
 //   commit    the session manager's request to save
 //   calendar  opens the calendar modally and stays in it
-// Prints "score N" after the steps, "error TEXT" and "message TEXT" for every box, "exit N" at the end.
+// Prints "score N" and "window ID" (the main window's) after the steps, "error TEXT" and
+// "message TEXT" for every box, "exit N" at the end.
 #include "ErrorReport.h"
 #include "Main.h"
 #include "MessageBox.h"
@@ -48,9 +49,14 @@ void runSteps(TMainForm &window, const QStringList &steps)
             calendar = true;
     }
     print(QStringLiteral("score %1").arg(window.rules().totals().Score));
-    print(QStringLiteral("ready"));
-    if (calendar)
-        window.Calendrier1Click();
+    print(QStringLiteral("window %1").arg(window.winId()));
+    if (!calendar) {
+        print(QStringLiteral("ready"));
+        return;
+    }
+    // Ready once the calendar is up, from inside its own event loop.
+    QTimer::singleShot(0, [] { print(QStringLiteral("ready")); });
+    window.Calendrier1Click();
 }
 
 // Runs the steps once the main window has been shown and has loaded its files.

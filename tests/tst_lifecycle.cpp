@@ -6,15 +6,19 @@
 #include "WordEditing.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 #include <csignal>
 #include <memory>
+#include <xcb/xcb.h>
 
 namespace {
 
@@ -51,8 +55,10 @@ bool catchesSigterm(qint64 pid)
 class Game
 {
 public:
-    Game(const QString &folder, const QStringList &steps)
+    Game(const QString &folder, const QStringList &steps,
+         const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
     {
+        m_process.setProcessEnvironment(environment);
         m_process.setWorkingDirectory(folder);
         m_process.setProcessChannelMode(QProcess::ForwardedErrorChannel);
         m_process.start(QStringLiteral(ORV_GAMERUN), steps);
@@ -66,20 +72,20 @@ public:
         }
     }
 
-    // Reads until a line equal to line, or starting with it when it ends in a space.
+    // Reads until a line equal to line, or starting with it when it ends in a space; empty if none came.
     QString waitFor(const QString &line)
     {
         QElapsedTimer clock;
         clock.start();
-        for (;;) {
-            while (m_process.canReadLine()) {
-                m_lines << QString::fromUtf8(m_process.readLine()).chopped(1);
-                if (m_lines.last() == line || (line.endsWith(u' ') && m_lines.last().startsWith(line)))
-                    return m_lines.last();
+        for (qsizetype seen = 0;; m_process.waitForReadyRead(100)) {
+            readLines();
+            for (; seen < m_lines.size(); ++seen) {
+                const QString &read = m_lines.at(seen);
+                if (read == line || (line.endsWith(u' ') && read.startsWith(line)))
+                    return read;
             }
-            if (clock.elapsed() > Patience || (m_process.state() == QProcess::NotRunning && !m_process.canReadLine()))
+            if (clock.elapsed() > Patience || m_process.state() == QProcess::NotRunning)
                 return QString();
-            m_process.waitForReadyRead(100);
         }
     }
 
@@ -90,16 +96,82 @@ public:
     {
         if (!m_process.waitForFinished(Patience) || m_process.exitStatus() != QProcess::NormalExit)
             return -1;
-        waitFor(QStringLiteral("\n"));
+        readLines();
         return m_process.exitCode();
     }
 
     const QStringList &lines() const { return m_lines; }
-    QStringList errors() const { return m_lines.filter(QRegularExpression(QStringLiteral("^(error|message) "))); }
+    // The error and message boxes the child reported.
+    QStringList boxes() const { return m_lines.filter(QRegularExpression(QStringLiteral("^(error|message) "))); }
 
 private:
+    void readLines()
+    {
+        while (m_process.canReadLine())
+            m_lines << QString::fromUtf8(m_process.readLine()).chopped(1);
+    }
+
     QProcess m_process;
     QStringList m_lines;
+};
+
+// An X server of the test's own, for the close request that only a window manager sends.
+class XServer
+{
+public:
+    XServer()
+    {
+        const QString program = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+        if (program.isEmpty())
+            return;
+        m_process.setStandardErrorFile(QProcess::nullDevice());
+        m_process.start(program, {"-displayfd", "1", "-nolisten", "tcp", "-screen", "0", "1024x768x24"});
+        while (m_process.waitForReadyRead(Patience) && !m_process.canReadLine()) {
+        }
+        const QByteArray display = ':' + m_process.readLine().trimmed();
+        m_connection = xcb_connect(display.constData(), nullptr);
+        if (xcb_connection_has_error(m_connection) == 0)
+            m_display = QString::fromLatin1(display);
+    }
+
+    ~XServer()
+    {
+        if (m_connection)
+            xcb_disconnect(m_connection);
+        m_process.terminate();
+        m_process.waitForFinished();
+    }
+
+    // Empty when no server could be started.
+    const QString &display() const { return m_display; }
+
+    // What a window manager sends when the user closes the window from its frame or a task bar.
+    void askToClose(quint32 window)
+    {
+        xcb_client_message_event_t request = {};
+        request.response_type = XCB_CLIENT_MESSAGE;
+        request.format = 32;
+        request.window = window;
+        request.type = atom("WM_PROTOCOLS");
+        request.data.data32[0] = atom("WM_DELETE_WINDOW");
+        request.data.data32[1] = XCB_CURRENT_TIME;
+        xcb_send_event(m_connection, 0, window, XCB_EVENT_MASK_NO_EVENT, reinterpret_cast<const char *>(&request));
+        xcb_flush(m_connection);
+    }
+
+private:
+    xcb_atom_t atom(const char *name)
+    {
+        xcb_intern_atom_reply_t *reply =
+            xcb_intern_atom_reply(m_connection, xcb_intern_atom(m_connection, 0, quint16(qstrlen(name)), name), nullptr);
+        const xcb_atom_t value = reply ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+        free(reply);
+        return value;
+    }
+
+    QProcess m_process;
+    xcb_connection_t *m_connection = nullptr;
+    QString m_display;
 };
 
 struct Stamp
@@ -126,6 +198,7 @@ private slots:
     void endSignalsRunTheClosing();
     void theProgramSavesOnSigterm();
     void sessionRequestSavesWithoutEnding();
+    void windowManagerCloseDuringAModalWindow();
     void oneGameAFolder_data();
     void oneGameAFolder();
     void unsavableWordListOffersToQuit_data();
@@ -167,7 +240,7 @@ void TestLifecycle::endSignalsRunTheClosing()
     game.signal(signalNumber);
 
     QCOMPARE(game.waitForExit(), 0);
-    QCOMPARE(game.errors(), QStringList());
+    QCOMPARE(game.boxes(), QStringList());
     QCOMPARE(readBytes(path("Pendu.dat")), wordFile({"MAISON", "ORNITHORYNQUE"}));
     QCOMPARE(readBytes(path("Orvpendu.ini")), rankedAlone(score.mid(6).toLatin1()));
     QVERIFY(!QFileInfo::exists(path("Orvpendu.lock")));
@@ -205,7 +278,29 @@ void TestLifecycle::sessionRequestSavesWithoutEnding()
     game.signal(SIGTERM);
     QCOMPARE(game.waitForExit(), 0);
     QCOMPARE(readBytes(path("Orvpendu.ini")), ranked);
-    QCOMPARE(game.errors(), QStringList());
+    QCOMPARE(game.boxes(), QStringList());
+}
+
+// The toolkit drops a close request to a window that a modal window blocks; this one reaches the closing.
+void TestLifecycle::windowManagerCloseDuringAModalWindow()
+{
+    XServer server;
+    if (server.display().isEmpty())
+        QSKIP("No X server (Xvfb) to run the program on.");
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+    environment.insert(QStringLiteral("DISPLAY"), server.display());
+
+    Game game(m_dir->path(), {"play", "add=ORNITHORYNQUE", "calendar"}, environment);
+    const QString score = game.waitFor(QStringLiteral("score "));
+    const QString window = game.waitFor(QStringLiteral("window "));
+    QCOMPARE(game.waitFor(QStringLiteral("ready")), QStringLiteral("ready"));
+    server.askToClose(window.mid(7).toUInt());
+
+    QCOMPARE(game.waitForExit(), 0);
+    QCOMPARE(game.boxes(), QStringList());
+    QCOMPARE(readBytes(path("Pendu.dat")), wordFile({"MAISON", "ORNITHORYNQUE"}));
+    QCOMPARE(readBytes(path("Orvpendu.ini")), rankedAlone(score.mid(6).toLatin1()));
 }
 
 // A second game in the folder would overwrite the first one's words and score at its exit.
@@ -238,11 +333,11 @@ void TestLifecycle::oneGameAFolder()
         QCOMPARE(second.waitFor(QStringLiteral("ready")), QStringLiteral("ready"));
         second.signal(SIGTERM);
         QCOMPARE(second.waitForExit(), 0);
-        QCOMPARE(second.errors(), QStringList());
+        QCOMPARE(second.boxes(), QStringList());
         return;
     }
     QCOMPARE(second.waitForExit(), 1);
-    QCOMPARE(second.errors(), QStringList{QStringLiteral("message Orv Pendu est déjà ouvert dans ce dossier.")});
+    QCOMPARE(second.boxes(), QStringList{QStringLiteral("message Orv Pendu est déjà ouvert dans ce dossier.")});
     QVERIFY(!second.lines().contains(QStringLiteral("ready")));
     QVERIFY(stampOf(path("Pendu.dat")) == words);
     QVERIFY(stampOf(path("Orvpendu.ini")) == scores);
