@@ -1,7 +1,7 @@
 // Child of the lifecycle test: the whole program, as it starts, in the current directory. Once the
 // main window is up it runs the STEPs, prints "ready" and goes on until something ends it.
 // Usage: gamerun [play] [add=WORD] [commit] [calendar]
-//   play      a new game won by typing the word's letters (the word file holds one playable word)
+//   play      a new game, won by typing the letters of the word drawn
 //   add=WORD  adds WORD to the word list
 //   commit    the session manager's request to save
 //   calendar  opens the calendar modally and stays in it
@@ -14,7 +14,6 @@
 #include "WordEditing.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QSessionManager>
 #include <QTimer>
 #include <cstdio>
