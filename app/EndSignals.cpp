@@ -29,6 +29,7 @@ EndSignals::EndSignals(QObject *parent) : QObject(parent)
     if (::pipe2(pipeEnds, O_CLOEXEC | O_NONBLOCK) != 0)
         return;
     m_notifier = new QSocketNotifier(pipeEnds[0], QSocketNotifier::Read, this);
+    m_notifier->setEnabled(false);
     connect(m_notifier, &QSocketNotifier::activated, this, &EndSignals::readPipe);
 
     struct sigaction action = {};
@@ -37,6 +38,12 @@ EndSignals::EndSignals(QObject *parent) : QObject(parent)
     action.sa_flags = SA_RESTART;
     for (const int signalNumber : Caught)
         ::sigaction(signalNumber, &action, nullptr);
+}
+
+void EndSignals::listen()
+{
+    if (m_notifier)
+        m_notifier->setEnabled(true);
 }
 
 EndSignals::~EndSignals()

@@ -10,9 +10,13 @@ class EndSignals : public QObject
     Q_OBJECT
 
 public:
-    // Catches both signals until destroyed; one instance at a time.
+    // Catches both signals until destroyed; one instance at a time. A signal caught before
+    // listen() waits in the pipe, so one that comes during the start-up is not lost.
     explicit EndSignals(QObject *parent = nullptr);
     ~EndSignals() override;
+
+    // From now on the event loop hands the signals on through received().
+    void listen();
 
 signals:
     void received(int signalNumber);

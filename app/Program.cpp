@@ -100,5 +100,7 @@ int Program::run(QApplication &app)
     splash.reset();
     FirstPaintProbe::watch(&mainForm);
     mainForm.show();
+    // Only now is there a shown window whose closing a signal can run.
+    endSignals.listen();
     return app.exec();
 }
