@@ -30,6 +30,8 @@
 
 namespace {
 const QString WordFileName = QStringLiteral("Pendu.dat");
+const QString QuitWithoutWordsQuestion = QStringLiteral(
+    "Quitter sans enregistrer la liste de mots\u00A0? Les mots ajoutés ou supprimés depuis le lancement seront perdus.");
 }
 
 TMainForm::TMainForm(const QString &folder, QWidget *parent)
@@ -80,12 +82,14 @@ void TMainForm::showEvent(QShowEvent *event)
 
 void TMainForm::closeEvent(QCloseEvent *event)
 {
-    if (m_closing) {
+    if (m_closing || !closeModalWindows()) {
         event->ignore();
         return;
     }
     m_closing = true;
-    const bool mayClose = FormClose();
+    // When the word file cannot be written the closing stops; the score file is written already,
+    // so the player may still leave without the word list.
+    const bool mayClose = FormClose() || ErrorReport::confirm(this, QuitWithoutWordsQuestion);
     m_closing = false;
     if (!mayClose) {
         event->ignore();
@@ -95,6 +99,17 @@ void TMainForm::closeEvent(QCloseEvent *event)
     if (m_helpViewer)
         m_helpViewer->close();
     event->accept();
+}
+
+// A close request that comes while a window is open modally (a signal, the session's end) closes
+// that window first. False when one refuses to close.
+bool TMainForm::closeModalWindows()
+{
+    while (QWidget *modal = QApplication::activeModalWidget()) {
+        if (!modal->close() || modal->isVisible())
+            return false;
+    }
+    return true;
 }
 
 void TMainForm::keyPressEvent(QKeyEvent *event)

@@ -118,6 +118,7 @@ private:
     void render();
     // Letters typed anywhere in the game area play; menus and commands give the focus back to it.
     void focusGameArea();
+    bool closeModalWindows();
     void runModal(QDialog *dialog);
     QString askWord(const QString &caption);
     HelpViewer *helpViewer();

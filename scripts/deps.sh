@@ -8,7 +8,7 @@ packages=(
     fonts-liberation fonts-dejavu-core
     libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth
+    xvfb xauth libxcb1-dev
     desktop-file-utils appstream dpkg-dev librsvg2-bin
 )
 

@@ -5,6 +5,7 @@
 
 #include <QMessageBox>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 #include <exception>
 #include <new>
@@ -38,6 +39,19 @@ void ErrorReport::show(QWidget *parent, const QString &text)
     QMessageBox box(QMessageBox::Critical, QStringLiteral("Orv Pendu"), shown, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("ErrorBox"));
     box.exec();
+}
+
+bool ErrorReport::confirm(QWidget *parent, const QString &question)
+{
+    if (sink())
+        return false;
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Orv Pendu"), question, QMessageBox::Yes | QMessageBox::No,
+                    parent);
+    box.setObjectName(QStringLiteral("ConfirmBox"));
+    box.button(QMessageBox::Yes)->setText(QStringLiteral("Oui"));
+    box.button(QMessageBox::No)->setText(QStringLiteral("Non"));
+    box.setDefaultButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
 }
 
 namespace {

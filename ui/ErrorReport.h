@@ -15,6 +15,9 @@ void show(QWidget *parent, const QString &text);
 
 // The box adds a full stop when the text's last character has a code above that of ".".
 QString withFullStop(const QString &text);
+// A yes-or-no question after an error: caption "Orv Pendu", "Oui" and "Non", "Non" the default.
+// While tests collect the reports nobody is there to answer, and the answer is no.
+bool confirm(QWidget *parent, const QString &question);
 
 // Runs a handler; an error ends it, is reported, and the event loop goes on.
 // Returns false when the handler was ended by an error.
