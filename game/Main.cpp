@@ -19,7 +19,6 @@
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMenu>
@@ -29,17 +28,16 @@
 #include <QToolButton>
 
 namespace {
-const QString WordFileName = QStringLiteral("Pendu.dat");
 const QString QuitWithoutWordsQuestion = QStringLiteral(
     "Quitter sans enregistrer la liste de mots\u00A0? Les mots ajoutés ou supprimés depuis le lancement seront perdus.");
 }
 
-TMainForm::TMainForm(const QString &folder, QWidget *parent)
-    : QMainWindow(parent), m_folder(folder), m_rules(m_wordList, m_random), m_scores(folder)
+TMainForm::TMainForm(const QString &folder, RandomSource &random, QWidget *parent)
+    : QMainWindow(parent), m_session(folder, random)
 {
     setObjectName(QStringLiteral("MainForm"));
     createControls();
-    connect(&m_rules, &GameRules::displayChanged, this, &TMainForm::render);
+    connect(&rules(), &GameRules::displayChanged, this, &TMainForm::render);
     m_timer1.setInterval(1000);
     connect(&m_timer1, &QTimer::timeout, this, [this] { ErrorReport::guarded(this, [this] { Timer1Timer(); }); });
     m_timer1.start();
@@ -52,23 +50,13 @@ TMainForm::~TMainForm() = default;
 void TMainForm::FormShow()
 {
     FormResize();
-    m_wordList.load(QDir(m_folder).filePath(WordFileName));
-    m_wordFileLoaded = true;
-    m_wordList.Verifie();
-    m_scores.LoadScoreFile();
-    m_wordList.setWordListDirty(false);
-    m_rules.startUp();
+    m_session.startUp();
 }
 
 // Returns false when the word file could not be written: the window then stays open.
 bool TMainForm::FormClose()
 {
-    // A score text that cannot be read is reported; the table is then kept as it was.
-    ErrorReport::guarded(this, [this] { m_scores.MeilleurScore(m_rules.totals().Score); });
-    m_scores.SaveScoreFile();
-    if (!m_wordList.WordListDirty())
-        return true;
-    return ErrorReport::guarded(this, [this] { m_wordList.save(QDir(m_folder).filePath(WordFileName)); });
+    return m_session.shutDown([this](const std::function<void()> &step) { return ErrorReport::guarded(this, step); });
 }
 
 void TMainForm::showEvent(QShowEvent *event)
@@ -116,7 +104,7 @@ void TMainForm::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();
     if (text.size() == 1)
-        ErrorReport::guarded(this, [this, c = text.at(0)] { m_rules.FormKeyPress(c); });
+        ErrorReport::guarded(this, [this, c = text.at(0)] { rules().FormKeyPress(c); });
     QMainWindow::keyPressEvent(event);
 }
 
@@ -173,7 +161,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
 
 void TMainForm::render()
 {
-    const GameDisplay &d = m_rules.display();
+    const GameDisplay &d = rules().display();
     for (std::size_t i = 0; i < m_boxes.size(); ++i) {
         m_boxes[i]->setVisible(d.boxVisible[i]);
         m_boxes[i]->setText(d.boxCaption[i]);
@@ -219,7 +207,7 @@ void TMainForm::focusGameArea()
 
 void TMainForm::OpenItemClick()
 {
-    m_rules.OpenItemClick();
+    rules().OpenItemClick();
 }
 
 void TMainForm::ExitItemClick()
@@ -229,12 +217,12 @@ void TMainForm::ExitItemClick()
 
 void TMainForm::SpeedButtonClick(int index)
 {
-    m_rules.LetterKeyClick(char('A' + index));
+    rules().LetterKeyClick(char('A' + index));
 }
 
 void TMainForm::Button13Click()
 {
-    m_rules.Button13Click();
+    rules().Button13Click();
 }
 
 void TMainForm::Timer1Timer()
@@ -261,7 +249,7 @@ void TMainForm::runModal(QDialog *dialog)
 QString TMainForm::askWord(const QString &caption)
 {
     // A list that may not change is refused before any word is typed.
-    if (m_wordList.fileUnread())
+    if (wordList().fileUnread())
         return QString();
     m_forms.Ajout->setWindowTitle(caption);
     m_forms.Ajout->exec();
@@ -272,50 +260,49 @@ QString TMainForm::askWord(const QString &caption)
 
 void TMainForm::Ajoutermot1Click()
 {
-    const QString message = messageFor(addWord(m_wordList, askWord(QStringLiteral("Ajouter un mot"))));
+    const QString message = messageFor(addWord(wordList(), askWord(QStringLiteral("Ajouter un mot"))));
     if (!message.isEmpty())
         MessageBox::showPlain(this, message);
 }
 
 void TMainForm::Supprimermot1Click()
 {
-    const QString message = messageFor(removeWord(m_wordList, askWord(QStringLiteral("Supprimer un mot"))));
+    const QString message = messageFor(removeWord(wordList(), askWord(QStringLiteral("Supprimer un mot"))));
     if (!message.isEmpty())
         MessageBox::showPlain(this, message);
 }
 
 void TMainForm::Dictionnaire1Click()
 {
-    m_forms.Dico->Init(m_wordList);
+    m_forms.Dico->Init(wordList());
     m_forms.Dico->exec();
 }
 
 void TMainForm::Statistiques1Click()
 {
-    m_forms.Stats->Init(m_wordList);
+    m_forms.Stats->Init(wordList());
     m_forms.Stats->exec();
 }
 
 void TMainForm::Recherchedemots1Click()
 {
-    m_forms.RMots->Init(m_wordList);
+    m_forms.RMots->Init(wordList());
     m_forms.RMots->exec();
 }
 
 void TMainForm::Joueur1Click()
 {
-    m_forms.FJoueur->Init(m_scores.playerNameText());
+    m_forms.FJoueur->Init(scores().playerNameText());
     m_forms.FJoueur->exec();
-    QString name = m_scores.playerNameText();
+    QString name = scores().playerNameText();
     m_forms.FJoueur->Result(name);
-    if (name != m_scores.playerNameText())
-        m_scores.setPlayerNameText(name);
+    scores().setPlayerNameText(name);
 }
 
 void TMainForm::Top101Click()
 {
     for (int rank = 1; rank <= ScoreFile::Ranks; ++rank) {
-        const TopTenEntry &entry = m_scores.TopTen()[std::size_t(rank - 1)];
+        const TopTenEntry &entry = scores().TopTen()[std::size_t(rank - 1)];
         m_forms.Meilleurs->Init(entry.nameText(), entry.scoreText(), rank);
     }
     m_forms.Meilleurs->exec();

@@ -1,10 +1,8 @@
 // TMainForm: the main window — the game, the letter keyboard, the menus, the toolbar and the status bar.
 #pragma once
 
-#include "GameRules.h"
 #include "RandomSource.h"
-#include "ScoreFile.h"
-#include "WordList.h"
+#include "Session.h"
 
 #include <QDialog>
 #include <QMainWindow>
@@ -52,17 +50,20 @@ public:
 
     // FormCreate. The data files live in folder. The program keeps the default: the files are then
     // named relative to the current directory at each use, and follow the folder when it is renamed.
-    explicit TMainForm(const QString &folder = QStringLiteral("."), QWidget *parent = nullptr);
+    // The rules draw from random, the program's own source unless a test gives its own.
+    explicit TMainForm(const QString &folder = QStringLiteral("."), RandomSource &random = systemRandomSource(),
+                       QWidget *parent = nullptr);
     ~TMainForm() override;
 
     void setForms(const Forms &forms) { m_forms = forms; }
-    bool wordFileLoaded() const { return m_wordFileLoaded; }
+    bool wordFileLoaded() const { return m_session.wordFileLoaded(); }
 
-    WordList &wordList() { return m_wordList; }
-    GameRules &rules() { return m_rules; }
-    ScoreFile &scores() { return m_scores; }
+    WordList &wordList() { return m_session.wordList(); }
+    GameRules &rules() { return m_session.rules(); }
+    ScoreFile &scores() { return m_session.scores(); }
 
-    // Start-up and shut-down; the events call them, tests may too.
+    // The session's start-up and shut-down, with their errors reported; the events call them,
+    // tests may too.
     void FormShow();
     bool FormClose();
 
@@ -123,17 +124,12 @@ private:
     QString askWord(const QString &caption);
     HelpViewer *helpViewer();
 
-    QString m_folder;
-    WordList m_wordList;
-    SystemRandomSource m_random;
-    GameRules m_rules;
-    ScoreFile m_scores;
+    Session m_session;
     Forms m_forms;
     HelpViewer *m_helpViewer = nullptr;
 
     bool m_shown = false;
     bool m_closing = false;
-    bool m_wordFileLoaded = false;
 
     std::array<CaptionButton *, GameDisplay::BoxCount> m_boxes{};
     std::array<CaptionButton *, GameDisplay::KeyCount> m_keys{};

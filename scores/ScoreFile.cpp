@@ -60,6 +60,9 @@ QString ScoreFile::playerNameText() const
 
 void ScoreFile::setPlayerNameText(const QString &name)
 {
+    // An unchanged name keeps its bytes as read, control characters included.
+    if (name == playerNameText())
+        return;
     m_playerName = toCp1252(storableName(name));
 }
 

@@ -34,7 +34,8 @@ public:
     const std::string &PlayerName() const { return m_playerName; }
     void setPlayerName(std::string name) { m_playerName = std::move(name); }
     QString playerNameText() const;
-    // Stores storableName(name); characters Windows-1252 cannot hold become '?'.
+    // Stores storableName(name), characters Windows-1252 cannot hold as '?'; a name equal to
+    // playerNameText() changes nothing.
     void setPlayerNameText(const QString &name);
     // The name as the file can keep it: control characters become spaces, since one would break
     // the name's line and a TAB its top-ten line.

@@ -1,7 +1,6 @@
 // How a run ends and who may run, on real processes and files: SIGTERM and SIGHUP, the session's
 // request to save, a second game in the same folder, and leaving when the word list cannot be saved.
 #include "Main.h"
-#include "Scramble.h"
 #include "TestSupport.h"
 #include "WordEditing.h"
 
@@ -23,14 +22,6 @@
 namespace {
 
 constexpr int Patience = 30000;
-
-QByteArray wordFile(const QStringList &words)
-{
-    QByteArray bytes;
-    for (const QString &word : words)
-        bytes += toQByteArray(Crypte(word.toStdString())) + "\r\n";
-    return bytes;
-}
 
 // The score file written from none: the run ranked first under an empty name, nine empty rows.
 QByteArray rankedAlone(const QByteArray &score)

@@ -4,7 +4,6 @@
 #include "HeaderBar.h"
 #include "Main.h"
 #include "OrvError.h"
-#include "Scramble.h"
 #include "TestSupport.h"
 #include "MessageBox.h"
 #include "Unit1.h"
@@ -12,7 +11,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
-#include <QTimer>
 #include <QDir>
 #include <QLabel>
 #include <QMenuBar>
@@ -64,8 +62,10 @@ private:
     QString counter(int header) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    ScriptedRandom m_random;
     std::unique_ptr<TMainForm> m_window;
     QStringList m_errors;
+    ReportSink m_errorSink{ErrorReport::setSinkForTests, m_errors};
 };
 
 void TestMainWindow::initTestCase()
@@ -77,7 +77,6 @@ void TestMainWindow::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
     m_errors.clear();
-    ErrorReport::setSinkForTests([this](const QString &text) { m_errors << text; });
 }
 
 void TestMainWindow::cleanup()
@@ -87,14 +86,13 @@ void TestMainWindow::cleanup()
         m_window->hide();
     }
     m_window.reset();
-    ErrorReport::setSinkForTests({});
 }
 
 void TestMainWindow::start(const QByteArray &words)
 {
     if (!words.isNull())
         QVERIFY(writeBytes(m_dir->filePath(QStringLiteral("Pendu.dat")), words));
-    m_window = std::make_unique<TMainForm>(m_dir->path());
+    m_window = std::make_unique<TMainForm>(m_dir->path(), m_random);
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
     // The first show runs once the window is on screen.
@@ -376,16 +374,16 @@ void TestMainWindow::failedWordSaveKeepsTheWindowOpen()
     QCOMPARE(readBytes(path), wordFile({"ABRICOT"}));
 }
 
-// Types into the add/remove dialog as soon as it is up, then presses Enter.
-static void answerWordDialog(const QString &typed)
+// Runs the handler, its add/remove dialog answered as soon as it is up: the word typed, then Enter.
+static void answerWordDialog(TMainForm &window, void (TMainForm::*handler)(), const QString &typed)
 {
-    QTimer::singleShot(0, [typed] {
-        auto *dialog = qobject_cast<TAjout *>(QApplication::activeModalWidget());
-        QVERIFY(dialog);
+    const bool shown = answerModal([&window, handler] { (window.*handler)(); }, [&typed](QWidget *dialog) {
+        QVERIFY(qobject_cast<TAjout *>(dialog));
         auto *field = dialog->findChild<QLineEdit *>(QStringLiteral("Edit1"));
         QTest::keyClicks(field, typed);
         QTest::keyClick(field, Qt::Key_Return);
     });
+    QVERIFY2(shown, "the word dialog did not come up");
 }
 
 void TestMainWindow::wordsAddedAndRemovedThroughTheDialog()
@@ -394,38 +392,26 @@ void TestMainWindow::wordsAddedAndRemovedThroughTheDialog()
     auto *dialog = new TAjout(m_window.get());
     m_window->setForms({dialog});
     QStringList messages;
-    MessageBox::setSinkForTests([&](const QString &text) { messages << text; });
-    const auto plainWords = [this] {
-        std::vector<std::string> out;
-        for (const Entry &e : m_window->wordList().entries())
-            out.push_back(Decrypte(e));
-        return out;
-    };
+    const ReportSink messageSink(MessageBox::setSinkForTests, messages);
 
-    answerWordDialog(QStringLiteral("abricot"));
-    m_window->Ajoutermot1Click();
+    answerWordDialog(*m_window, &TMainForm::Ajoutermot1Click, QStringLiteral("abricot"));
     QCOMPARE(messages, QStringList{QStringLiteral("Ce mot existe déjà")});
     QVERIFY(!m_window->wordList().WordListDirty());
 
-    answerWordDialog(QStringLiteral("Anticonstitu"));
-    m_window->Ajoutermot1Click();
+    answerWordDialog(*m_window, &TMainForm::Ajoutermot1Click, QStringLiteral("Anticonstitu"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Ajouter un mot"));
-    QCOMPARE(plainWords(), (std::vector<std::string>{"ABRICOT", "ANTICONSTITU", "MAISON", "MAISON", "POMMES"}));
+    QCOMPARE(plainOf(m_window->wordList()), (PlainWords{"ABRICOT", "ANTICONSTITU", "MAISON", "MAISON", "POMMES"}));
     QVERIFY(m_window->wordList().WordListDirty());
 
-    for (int i = 0; i < 3; ++i) {
-        answerWordDialog(QStringLiteral("MAISON"));
-        m_window->Supprimermot1Click();
-    }
+    for (int i = 0; i < 3; ++i)
+        answerWordDialog(*m_window, &TMainForm::Supprimermot1Click, QStringLiteral("MAISON"));
     QCOMPARE(dialog->windowTitle(), QStringLiteral("Supprimer un mot"));
-    QCOMPARE(plainWords(), (std::vector<std::string>{"ABRICOT", "ANTICONSTITU", "POMMES"}));
+    QCOMPARE(plainOf(m_window->wordList()), (PlainWords{"ABRICOT", "ANTICONSTITU", "POMMES"}));
     QCOMPARE(messages.last(), QStringLiteral("Ce mot n'existe pas"));
 
     // A 13-letter word is kept until the program ends, then dropped at the next start.
-    answerWordDialog(QStringLiteral("ANTICONSTITUT"));
-    m_window->Ajoutermot1Click();
+    answerWordDialog(*m_window, &TMainForm::Ajoutermot1Click, QStringLiteral("ANTICONSTITUT"));
     QCOMPARE(m_window->wordList().count(), 4);
-    MessageBox::setSinkForTests({});
     m_window->setForms({});
     QVERIFY(m_window->close());
     m_window.reset();

@@ -57,6 +57,8 @@ private Q_SLOTS:
     void loadReadsNameAndRanks();
     void fileIsFoundWhateverItsCase_data();
     void fileIsFoundWhateverItsCase();
+    void playerNameIsStoredAsTheFileCanKeepIt_data();
+    void playerNameIsStoredAsTheFileCanKeepIt();
 
     void scoreTextConverts_data();
     void scoreTextConverts();
@@ -178,6 +180,33 @@ void TestScoreFile::fileIsFoundWhateverItsCase()
         files << used;
     files.sort();
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden, QDir::Name), files);
+}
+
+void TestScoreFile::playerNameIsStoredAsTheFileCanKeepIt_data()
+{
+    QTest::addColumn<QByteArray>("stored");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QByteArray>("kept");
+
+    QTest::newRow("control characters become spaces")
+        << QByteArray() << QStringLiteral("Jean\tPaul\x01\x7F") << QByteArray("Jean Paul  ");
+    QTest::newRow("outside Windows-1252 becomes ?")
+        << QByteArray() << QStringLiteral("Zoë€中") << QByteArray("Zo\xEB\x80?");
+    // As when the player dialog is cancelled: the name handed back is the one it was given.
+    QTest::newRow("unchanged name keeps its bytes as read")
+        << QByteArray("Jean\tPaul\x81") << QString() << QByteArray("Jean\tPaul\x81");
+}
+
+void TestScoreFile::playerNameIsStoredAsTheFileCanKeepIt()
+{
+    QFETCH(QByteArray, stored);
+    QFETCH(QString, typed);
+    QFETCH(QByteArray, kept);
+
+    ScoreFile scores(QStringLiteral("."));
+    scores.setPlayerName(toStd(stored));
+    scores.setPlayerNameText(typed.isNull() ? scores.playerNameText() : typed);
+    QCOMPARE(toQByteArray(scores.PlayerName()), kept);
 }
 
 void TestScoreFile::scoreTextConverts_data()
