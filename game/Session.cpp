@@ -4,7 +4,9 @@
 #include <QDir>
 
 Session::Session(const QString &folder, RandomSource &random)
-    : m_folder(folder), m_scores(folder), m_rules(m_wordList, random)
+    : m_folder(folder)
+    , m_scores(folder)
+    , m_rules(m_wordList, random)
 {
 }
 
