@@ -48,8 +48,8 @@ TCalendrier::TCalendrier(QWidget *parent, const QDate &today)
 
 void TCalendrier::createPanel()
 {
-    m_panel1 = new BevelPanel(Teal, {{BevelPanel::Edge::Line, 1}, {BevelPanel::Edge::Lowered, 2}, {BevelPanel::Edge::Lowered, 2}},
-                            this);
+    using Edge = BevelPanel::Edge;
+    m_panel1 = new BevelPanel(Teal, {{Edge::Line, 1}, {Edge::Lowered, 2}, {Edge::Lowered, 2}}, this);
     m_panel1->setObjectName(QStringLiteral("Panel1"));
     m_panel1->setGeometry(0, 0, width(), 96);
 

@@ -59,11 +59,11 @@ void TAjout::FormActivate()
 void TAjout::Button1Click()
 {
     m_okPressed = true;
-    QDialog::done(Accepted);
+    done(Accepted);
 }
 
 void TAjout::Button2Click()
 {
     m_okPressed = false;
-    QDialog::done(Rejected);
+    done(Rejected);
 }
