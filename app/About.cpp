@@ -8,9 +8,8 @@
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 
-TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
+TAboutBox::TAboutBox(QWidget *parent) : FormDialog(parent)
 {
     setObjectName(QStringLiteral("AboutBox"));
     setWindowTitle(QStringLiteral("A propos"));
@@ -42,20 +41,12 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     auto *ok = new QPushButton(QStringLiteral("OK"), this);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setGeometry(136, 178, 65, 33);
-    ok->setDefault(true);
     ok->setFocus();
     connectGuarded(ok, &QPushButton::clicked, this, [this] { OKButtonClick(); });
-}
-
-void TAboutBox::showEvent(QShowEvent *event)
-{
+    // OK is the only button and keeps the focus, so it is the default one too.
+    setCancelButton(ok);
     // Centred on the screen at every opening, not over the main window as a dialog would be.
-    if (const QScreen *screen = this->screen()) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->geometry().center());
-        move(frame.topLeft());
-    }
-    QDialog::showEvent(event);
+    setCentredOnScreen(true);
 }
 
 void TAboutBox::OKButtonClick()

@@ -1,9 +1,9 @@
 // TAboutBox: the "A propos" box with the program's name and version.
 #pragma once
 
-#include <QDialog>
+#include "FormDialog.h"
 
-class TAboutBox : public QDialog
+class TAboutBox : public FormDialog
 {
     Q_OBJECT
 
@@ -11,7 +11,4 @@ public:
     explicit TAboutBox(QWidget *parent = nullptr);
 
     void OKButtonClick();
-
-protected:
-    void showEvent(QShowEvent *event) override;
 };

@@ -2,6 +2,7 @@
 #include "Unit3.h"
 
 #include "Fonts.h"
+#include "Palette.h"
 #include "SvgPicture.h"
 
 #include <QFrame>
@@ -17,11 +18,7 @@ TSplash::TSplash(QWidget *parent) : QWidget(parent, Qt::SplashScreen | Qt::Frame
     panel->setObjectName(QStringLiteral("Panel1"));
     panel->setGeometry(rect());
     panel->setFrameStyle(QFrame::Box | QFrame::Plain);
-    QPalette palette = panel->palette();
-    palette.setColor(QPalette::Window, QColor(192, 192, 192));
-    palette.setColor(QPalette::WindowText, Qt::black);
-    panel->setPalette(palette);
-    panel->setAutoFillBackground(true);
+    Palette::setColours(panel, QColor(192, 192, 192), Qt::black);
 
     auto *bevel = new QFrame(panel);
     bevel->setGeometry(rect().adjusted(1, 1, -1, -1));

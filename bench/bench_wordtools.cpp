@@ -1,5 +1,6 @@
 // The word tools on a generated list of 1,000,000 entries, each measured with its window's work.
 #include "Fonts.h"
+#include "LengthField.h"
 #include "Scramble.h"
 #include "Unit1.h"
 #include "Unit2.h"
@@ -7,6 +8,7 @@
 #include "Unit5.h"
 #include "WordBrowser.h"
 #include "WordEditing.h"
+#include "WordField.h"
 #include "WordList.h"
 
 #include <QApplication>

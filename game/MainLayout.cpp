@@ -7,6 +7,7 @@
 #include "Fonts.h"
 #include "HeaderBar.h"
 #include "Hints.h"
+#include "Palette.h"
 #include "Pictures.h"
 #include "SvgPicture.h"
 
@@ -33,14 +34,6 @@ constexpr int ClientHeight = TMainForm::OuterHeight - 8 - 23 - 19;  // frame, ca
 
 QFont arial(int pixels) { return Fonts::pixelFont(QStringLiteral("Arial"), pixels, true); }
 
-void fill(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 } // namespace
 
 void TMainForm::createControls()
@@ -56,7 +49,7 @@ void TMainForm::createControls()
     client->setFocusPolicy(Qt::TabFocus);
     client->setAccessibleDescription(QStringLiteral("Tapez une lettre pour la jouer"));
     m_gameArea = client;
-    fill(client, Orange);
+    Palette::setBackground(client, Orange);
     setCentralWidget(client);
     client->installEventFilter(this);
     // Any smaller, the right panel and the keyboard would slide over the gallows and the letter boxes.
@@ -154,7 +147,7 @@ void TMainForm::createToolbar(QWidget *client)
     auto *panel = new QFrame(client);
     panel->setObjectName(QStringLiteral("SpeedPanel"));
     panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    fill(panel, Silver);
+    Palette::setBackground(panel, Silver);
 
     addSpeedButton(panel, "OpenBtn", 12, QStringLiteral("new-game"), QStringLiteral("Nouvelle partie"),
                    &TMainForm::OpenItemClick);
@@ -198,7 +191,7 @@ void TMainForm::createGallows(QWidget *client)
     m_gallows = new QStackedWidget(client);
     m_gallows->setObjectName(QStringLiteral("Notebook1"));
     m_gallows->setGeometry(42, 81, 287, 240);
-    fill(m_gallows, Silver);
+    Palette::setBackground(m_gallows, Silver);
     m_gallows->setAccessibleName(QStringLiteral("Potence"));
 
     auto *empty = new QWidget(m_gallows);

@@ -6,13 +6,12 @@
 #include "ScoreFile.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 TFJoueur::TFJoueur(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    : FormDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("FJoueur"));
@@ -30,46 +29,43 @@ void TFJoueur::createControls()
     bevel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     bevel->setGeometry(8, 8, 225, 65);
 
-    Label1 = new QLabel(QStringLiteral("Joueur actuel"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(12, 10, 80, 16);
+    m_label1 = new QLabel(QStringLiteral("Joueur actuel"), this);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setGeometry(12, 10, 80, 16);
 
-    Edit1 = new QLineEdit(this);
-    Edit1->setObjectName(QStringLiteral("Edit1"));
-    Edit1->setGeometry(16, 32, 193, 24);
-    Label1->setBuddy(Edit1);
+    m_edit1 = new QLineEdit(this);
+    m_edit1->setObjectName(QStringLiteral("Edit1"));
+    m_edit1->setGeometry(16, 32, 193, 24);
+    m_label1->setBuddy(m_edit1);
 
-    Button1 = new QPushButton(QStringLiteral("Annuler"), this);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(264, 16, 75, 25);
-    connectGuarded(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    m_button1 = new QPushButton(QStringLiteral("Annuler"), this);
+    m_button1->setObjectName(QStringLiteral("Button1"));
+    m_button1->setGeometry(264, 16, 75, 25);
+    connectGuarded(m_button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
-    Button2 = new QPushButton(QStringLiteral("OK"), this);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(264, 48, 75, 25);
-    connectGuarded(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    m_button2 = new QPushButton(QStringLiteral("OK"), this);
+    m_button2->setObjectName(QStringLiteral("Button2"));
+    m_button2->setGeometry(264, 48, 75, 25);
+    connectGuarded(m_button2, &QPushButton::clicked, this, [this] { Button2Click(); });
 
-    // Only the focused button shows as default, as Enter presses it; none while the focus is in the edit box.
-    for (QPushButton *button : {Button1, Button2}) {
-        button->setAutoDefault(false);
-        button->installEventFilter(this);
-    }
+    // Escape and the close box act as "Annuler"; Enter in the edit box presses nothing.
+    setCancelButton(m_button1);
 
-    setTabOrder(Edit1, Button1);
-    setTabOrder(Button1, Button2);
+    setTabOrder(m_edit1, m_button1);
+    setTabOrder(m_button1, m_button2);
     // Later openings keep the control that had the focus at the last closing.
-    Edit1->setFocus();
+    m_edit1->setFocus();
 }
 
 void TFJoueur::Init(const QString &name)
 {
-    Edit1->setText(name);
+    m_edit1->setText(name);
 }
 
 void TFJoueur::Result(QString &name) const
 {
     if (m_okPressed)
-        name = ScoreFile::storableName(Edit1->text());
+        name = ScoreFile::storableName(m_edit1->text());
 }
 
 void TFJoueur::Button1Click()
@@ -82,35 +78,4 @@ void TFJoueur::Button2Click()
 {
     m_okPressed = true;
     QDialog::accept();
-}
-
-void TFJoueur::reject()
-{
-    ErrorReport::guarded(this, [this] { Button1Click(); });
-}
-
-bool TFJoueur::eventFilter(QObject *watched, QEvent *event)
-{
-    if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut) {
-        if (auto *button = qobject_cast<QPushButton *>(watched))
-            button->setDefault(event->type() == QEvent::FocusIn);
-    }
-    return QDialog::eventFilter(watched, event);
-}
-
-void TFJoueur::keyPressEvent(QKeyEvent *event)
-{
-    ErrorReport::guarded(this, [this, event] {
-        switch (event->key()) {
-        case Qt::Key_Escape:
-            Button1Click();
-            break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // A focused button takes Enter itself; anywhere else it closes nothing.
-            break;
-        default:
-            QDialog::keyPressEvent(event);
-        }
-    });
 }

@@ -1,13 +1,13 @@
 // The player dialog "Définir joueur": shows the player's name and hands an edited one back.
 #pragma once
 
-#include <QDialog>
+#include "FormDialog.h"
 
 class QLabel;
 class QLineEdit;
 class QPushButton;
 
-class TFJoueur : public QDialog
+class TFJoueur : public FormDialog
 {
     Q_OBJECT
 
@@ -23,20 +23,13 @@ public:
     void Button1Click();
     void Button2Click();
 
-    // The close box acts as "Annuler".
-    void reject() override;
-
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-
 private:
     void createControls();
 
-    QLabel *Label1;
-    QLineEdit *Edit1;
-    QPushButton *Button1;
-    QPushButton *Button2;
+    QLabel *m_label1 = nullptr;
+    QLineEdit *m_edit1 = nullptr;
+    QPushButton *m_button1 = nullptr;
+    QPushButton *m_button2 = nullptr;
 
     bool m_okPressed = false;
 };

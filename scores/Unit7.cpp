@@ -5,7 +5,6 @@
 #include "Fonts.h"
 
 #include <QFrame>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -24,13 +23,12 @@ constexpr int NameRoom = ScoreLeft - NameLeft - 6;
 } // namespace
 
 TMeilleurs::TMeilleurs(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : FormDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Meilleurs"));
     setWindowTitle(QStringLiteral("Les meilleurs scores"));
     setFont(Fonts::pixelFont(QStringLiteral("MS Sans Serif"), 13));
-    // 350 x 339 with a sizing frame and a title bar.
-    resize(342, 312);
+    resize(clientSizeFor(QSize(350, 339)));
     move(200, 121);
     createControls();
 }
@@ -41,12 +39,13 @@ void TMeilleurs::createControls()
     bar->setObjectName(QStringLiteral("Panel1"));
     bar->setFrameStyle(QFrame::Panel | QFrame::Raised);
     bar->setGeometry(0, 0, width(), 33);
-    Panel1 = bar;
+    m_panel1 = bar;
 
-    Button1 = new QPushButton(QStringLiteral("Fermer"), Panel1);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(246, 4, 75, 25);
-    connectGuarded(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    m_button1 = new QPushButton(QStringLiteral("Fermer"), m_panel1);
+    m_button1->setObjectName(QStringLiteral("Button1"));
+    m_button1->setGeometry(246, 4, 75, 25);
+    // No cancel button: Escape has no effect in this window.
+    connectGuarded(m_button1, &QPushButton::clicked, this, [this] { Button1Click(); });
 
     for (int r = 1; r <= Ranks; ++r) {
         const int top = RowTop + RowStep * (r - 1);
@@ -87,18 +86,9 @@ void TMeilleurs::Button1Click()
     close();
 }
 
-void TMeilleurs::keyPressEvent(QKeyEvent *event)
-{
-    ErrorReport::guarded(this, [this, event] {
-        // Escape has no effect in this window.
-        if (event->key() != Qt::Key_Escape)
-            QDialog::keyPressEvent(event);
-    });
-}
-
 void TMeilleurs::resizeEvent(QResizeEvent *event)
 {
-    QDialog::resizeEvent(event);
-    if (Panel1)
-        Panel1->resize(width(), Panel1->height());
+    FormDialog::resizeEvent(event);
+    if (m_panel1)
+        m_panel1->resize(width(), m_panel1->height());
 }

@@ -1,13 +1,14 @@
 // The top-ten window "Les meilleurs scores": ten rows of a name and its score text.
 #pragma once
 
-#include <QDialog>
+#include "FormDialog.h"
+
 #include <array>
 
 class QLabel;
 class QPushButton;
 
-class TMeilleurs : public QDialog
+class TMeilleurs : public FormDialog
 {
     Q_OBJECT
 
@@ -22,14 +23,13 @@ public:
     void Button1Click();
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createControls();
     void showName(QLabel *label, const QString &name);
 
-    QWidget *Panel1 = nullptr;
-    QPushButton *Button1 = nullptr;
+    QWidget *m_panel1 = nullptr;
+    QPushButton *m_button1 = nullptr;
     std::array<QLabel *, 2 * Ranks> m_labels{};
 };

@@ -7,6 +7,7 @@
 #include "Fonts.h"
 #include "MonthGrid.h"
 #include "MonthMove.h"
+#include "Palette.h"
 #include "Pictures.h"
 
 #include <QKeyEvent>
@@ -21,66 +22,64 @@ constexpr int HeaderWidth = 372;
 } // namespace
 
 TCalendrier::TCalendrier(QWidget *parent, const QDate &today)
-    : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : FormDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Calendrier"));
     setWindowTitle(QStringLiteral("Calendrier"));
     setWindowIcon(Pictures::icon(QStringLiteral("calendar"), QSize(32, 32)));
     setFont(Fonts::pixelFont(QStringLiteral("System"), 17));
-    // 377 x 274 with a sizing frame and a title bar.
-    resize(369, 247);
+    resize(clientSizeFor(QSize(377, 274)));
     move(200, 112);
 
-    Calendar1 = new MonthGrid(today, this);
-    Calendar1->setObjectName(QStringLiteral("Calendar1"));
-    Calendar1->setGeometry(-3, 98, 372, 143);
-    connectGuarded(Calendar1, &MonthGrid::changed, this, [this] { Calendar1Change(); });
-    Calendar1->installEventFilter(this);
+    m_calendar1 = new MonthGrid(today, this);
+    m_calendar1->setObjectName(QStringLiteral("Calendar1"));
+    m_calendar1->setGeometry(-3, 98, 372, 143);
+    connectGuarded(m_calendar1, &MonthGrid::changed, this, [this] { Calendar1Change(); });
+    m_calendar1->installEventFilter(this);
 
     createPanel();
-    setTabOrder(Calendar1, Button1);
-    setTabOrder(Button1, BitBtn1);
-    setTabOrder(BitBtn1, BitBtn2);
+    setTabOrder(m_calendar1, m_button1);
+    setTabOrder(m_button1, m_bitBtn1);
+    setTabOrder(m_bitBtn1, m_bitBtn2);
     // Later openings keep the control that had the focus at the last closing.
-    Calendar1->setFocus();
+    m_calendar1->setFocus();
     FormActivate();
 }
 
 void TCalendrier::createPanel()
 {
-    Panel1 = new BevelPanel(Teal, {{BevelPanel::Edge::Line, 1}, {BevelPanel::Edge::Lowered, 2}, {BevelPanel::Edge::Lowered, 2}},
-                            this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(0, 0, width(), 96);
+    using Edge = BevelPanel::Edge;
+    m_panel1 = new BevelPanel(Teal, {{Edge::Line, 1}, {Edge::Lowered, 2}, {Edge::Lowered, 2}}, this);
+    m_panel1->setObjectName(QStringLiteral("Panel1"));
+    m_panel1->setGeometry(0, 0, width(), 96);
 
-    BitBtn1 = createButton(QStringLiteral("BitBtn1"), QStringLiteral("Mois"), 16);
-    BitBtn1->setIcon(Pictures::icon(QStringLiteral("month-previous"), QSize(16, 16)));
-    BitBtn1->setAccessibleName(QStringLiteral("Mois précédent"));
-    connectGuarded(BitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
+    m_bitBtn1 = createButton(QStringLiteral("BitBtn1"), QStringLiteral("Mois"), 16);
+    m_bitBtn1->setIcon(Pictures::icon(QStringLiteral("month-previous"), QSize(16, 16)));
+    m_bitBtn1->setAccessibleName(QStringLiteral("Mois précédent"));
+    connectGuarded(m_bitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 
     // The triangle goes to the right of the caption.
-    BitBtn2 = createButton(QStringLiteral("BitBtn2"), QStringLiteral("Mois"), 126);
-    BitBtn2->setIcon(Pictures::icon(QStringLiteral("month-next"), QSize(16, 16)));
-    BitBtn2->setLayoutDirection(Qt::RightToLeft);
-    BitBtn2->setAccessibleName(QStringLiteral("Mois suivant"));
-    connectGuarded(BitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
+    m_bitBtn2 = createButton(QStringLiteral("BitBtn2"), QStringLiteral("Mois"), 126);
+    m_bitBtn2->setIcon(Pictures::icon(QStringLiteral("month-next"), QSize(16, 16)));
+    m_bitBtn2->setLayoutDirection(Qt::RightToLeft);
+    m_bitBtn2->setAccessibleName(QStringLiteral("Mois suivant"));
+    connectGuarded(m_bitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 
-    Button1 = createButton(QStringLiteral("Button1"), QStringLiteral("Fermer"), 262);
-    connectGuarded(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    m_button1 = createButton(QStringLiteral("Button1"), QStringLiteral("Fermer"), 262);
+    connectGuarded(m_button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    setCancelButton(m_button1);
 
-    Label1 = new Readout(QStringLiteral("Mois affiché"), Panel1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(-16, 55, HeaderWidth, 27);
-    Label1->setAlignment(Qt::AlignCenter);
-    Label1->setFont(Fonts::pixelFont(QStringLiteral("Arial"), 23, true));
-    QPalette red = Label1->palette();
-    red.setColor(QPalette::WindowText, Qt::red);
-    Label1->setPalette(red);
+    m_label1 = new Readout(QStringLiteral("Mois affiché"), m_panel1);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setGeometry(-16, 55, HeaderWidth, 27);
+    m_label1->setAlignment(Qt::AlignCenter);
+    m_label1->setFont(Fonts::pixelFont(QStringLiteral("Arial"), 23, true));
+    Palette::setTextColour(m_label1, Qt::red);
 }
 
 QPushButton *TCalendrier::createButton(const QString &name, const QString &caption, int left)
 {
-    auto *button = new QPushButton(caption, Panel1);
+    auto *button = new QPushButton(caption, m_panel1);
     button->setObjectName(name);
     button->setGeometry(left, 10, 89, 33);
     button->installEventFilter(this);
@@ -89,14 +88,14 @@ QPushButton *TCalendrier::createButton(const QString &name, const QString &capti
 
 QDate TCalendrier::date() const
 {
-    return Calendar1->date();
+    return m_calendar1->date();
 }
 
 // The header is re-centred in its full width whatever the length of the month's name.
 void TCalendrier::FormActivate()
 {
-    Label1->setText(monthHeader(Calendar1->date()));
-    Label1->resize(HeaderWidth, Label1->height());
+    m_label1->setText(monthHeader(m_calendar1->date()));
+    m_label1->resize(HeaderWidth, m_label1->height());
 }
 
 void TCalendrier::Calendar1Change()
@@ -106,27 +105,27 @@ void TCalendrier::Calendar1Change()
 
 void TCalendrier::BitBtn1Click()
 {
-    Calendar1->PrevMonth();
+    m_calendar1->PrevMonth();
 }
 
 void TCalendrier::BitBtn2Click()
 {
-    Calendar1->NextMonth();
+    m_calendar1->NextMonth();
 }
 
 void TCalendrier::Button1Click()
 {
-    close();
+    done(Rejected);
 }
 
 bool TCalendrier::Calendar1KeyDown(int key)
 {
     switch (key) {
     case Qt::Key_PageDown:
-        Calendar1->NextMonth();
+        m_calendar1->NextMonth();
         return true;
     case Qt::Key_PageUp:
-        Calendar1->PrevMonth();
+        m_calendar1->PrevMonth();
         return true;
     case Qt::Key_Escape:
         Button1Click();
@@ -134,13 +133,6 @@ bool TCalendrier::Calendar1KeyDown(int key)
     default:
         return false;
     }
-}
-
-bool TCalendrier::event(QEvent *event)
-{
-    if (event->type() == QEvent::WindowActivate)
-        ErrorReport::guarded(this, [this] { FormActivate(); });
-    return QDialog::event(event);
 }
 
 // Key-downs of the grid and the buttons reach the window's handler before the control's own.
@@ -153,21 +145,12 @@ bool TCalendrier::eventFilter(QObject *watched, QEvent *event)
         if (used)
             return true;
     }
-    return QDialog::eventFilter(watched, event);
-}
-
-void TCalendrier::keyPressEvent(QKeyEvent *event)
-{
-    ErrorReport::guarded(this, [this, event] {
-        // A focused button takes Enter itself; in the grid it presses nothing.
-        if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
-            QDialog::keyPressEvent(event);
-    });
+    return FormDialog::eventFilter(watched, event);
 }
 
 void TCalendrier::resizeEvent(QResizeEvent *event)
 {
-    QDialog::resizeEvent(event);
-    if (Panel1)
-        Panel1->resize(width(), Panel1->height());
+    FormDialog::resizeEvent(event);
+    if (m_panel1)
+        m_panel1->resize(width(), m_panel1->height());
 }

@@ -1,14 +1,15 @@
 // The calendar window "Calendrier": one month under its name, stepped month by month.
 #pragma once
 
+#include "FormDialog.h"
+
 #include <QDate>
-#include <QDialog>
 
 class MonthGrid;
 class QLabel;
 class QPushButton;
 
-class TCalendrier : public QDialog
+class TCalendrier : public FormDialog
 {
     Q_OBJECT
 
@@ -18,7 +19,7 @@ public:
 
     QDate date() const;
 
-    void FormActivate();
+    void FormActivate() override;
     void Calendar1Change();
     void BitBtn1Click();
     void BitBtn2Click();
@@ -27,19 +28,17 @@ public:
     bool Calendar1KeyDown(int key);
 
 protected:
-    bool event(QEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createPanel();
     QPushButton *createButton(const QString &name, const QString &caption, int left);
 
-    QWidget *Panel1 = nullptr;
-    QPushButton *BitBtn1 = nullptr;
-    QPushButton *BitBtn2 = nullptr;
-    QPushButton *Button1 = nullptr;
-    QLabel *Label1 = nullptr;
-    MonthGrid *Calendar1 = nullptr;
+    QWidget *m_panel1 = nullptr;
+    QPushButton *m_bitBtn1 = nullptr;
+    QPushButton *m_bitBtn2 = nullptr;
+    QPushButton *m_button1 = nullptr;
+    QLabel *m_label1 = nullptr;
+    MonthGrid *m_calendar1 = nullptr;
 };

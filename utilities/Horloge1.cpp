@@ -5,6 +5,7 @@
 #include "BevelPanel.h"
 #include "ErrorReport.h"
 #include "Fonts.h"
+#include "Palette.h"
 #include "Pictures.h"
 #include "SpinButton.h"
 
@@ -25,17 +26,10 @@ const QStringList FieldNames{QStringLiteral("Hr"), QStringLiteral("Mn"), QString
 const QStringList SpokenFieldNames{QStringLiteral("Heure"), QStringLiteral("Minute"), QStringLiteral("Jour"),
                                    QStringLiteral("Mois"), QStringLiteral("Année")};
 
-void setTextColour(QWidget *widget, const QColor &colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    widget->setPalette(palette);
-}
-
 } // namespace
 
 THorloge::THorloge(QWidget *parent, ClockFace::TimeSource now)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    : FormDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint),
       m_face(now ? std::move(now) : ClockFace::TimeSource([] { return QDateTime::currentDateTime(); }))
 {
@@ -52,10 +46,10 @@ THorloge::THorloge(QWidget *parent, ClockFace::TimeSource now)
     createDisplay(panel);
     createControls(panel);
 
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    Timer1->setInterval(1000);
-    connectGuarded(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
+    m_timer1 = new QTimer(this);
+    m_timer1->setObjectName(QStringLiteral("Timer1"));
+    m_timer1->setInterval(1000);
+    connectGuarded(m_timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     render();
 }
 
@@ -70,25 +64,22 @@ QLabel *THorloge::createReadout(QWidget *panel, const QString &name, const QStri
     label->setGeometry(4, 4, 134, 26);
     label->setAlignment(Qt::AlignCenter);
     label->setFont(Fonts::pixelFont(QStringLiteral("Arial"), 23, true));
-    setTextColour(label, Qt::black);
+    Palette::setTextColour(label, Qt::black);
     return label;
 }
 
 void THorloge::createDisplay(QWidget *panel)
 {
-    Label1 = createReadout(panel, QStringLiteral("Label1"), QStringLiteral("Panel2"), QStringLiteral("Heure"), 12);
+    m_label1 = createReadout(panel, QStringLiteral("Label1"), QStringLiteral("Panel2"), QStringLiteral("Heure"), 12);
 
     // A white line whose text its 2-pixel height hides.
     auto *line = new Decoration(panel);
     line->setText(QStringLiteral("---------"));
     line->setObjectName(QStringLiteral("Label4"));
     line->setGeometry(8, 52, 153, 2);
-    line->setAutoFillBackground(true);
-    QPalette white = line->palette();
-    white.setColor(QPalette::Window, Qt::white);
-    line->setPalette(white);
+    Palette::setBackground(line, Qt::white);
 
-    Label2 = createReadout(panel, QStringLiteral("Label2"), QStringLiteral("Panel3"), QStringLiteral("Date"), 63);
+    m_label2 = createReadout(panel, QStringLiteral("Label2"), QStringLiteral("Panel3"), QStringLiteral("Date"), 63);
 
     auto *initials = new QLabel(QStringLiteral("ORV"), panel);
     initials->setObjectName(QStringLiteral("Label3"));
@@ -96,7 +87,7 @@ void THorloge::createDisplay(QWidget *panel)
     QFont initialsFont = Fonts::pixelFont(QStringLiteral("Arial"), 27, true);
     initialsFont.setItalic(true);
     initials->setFont(initialsFont);
-    setTextColour(initials, Qt::white);
+    Palette::setTextColour(initials, Qt::white);
 }
 
 void THorloge::createControls(QWidget *panel)
@@ -106,7 +97,7 @@ void THorloge::createControls(QWidget *panel)
     group->setGeometry(162, 6, 58, 94);
     group->setFont(Fonts::pixelFont(QStringLiteral("System"), 17, true));
     group->setAccessibleName(QStringLiteral("Champ à régler"));
-    setTextColour(group, Qt::white);
+    Palette::setTextColour(group, Qt::white);
     m_fields = new QButtonGroup(this);
     for (int i = 0; i < FieldNames.size(); ++i) {
         auto *item = new QRadioButton(FieldNames.at(i), group);
@@ -116,30 +107,32 @@ void THorloge::createControls(QWidget *panel)
         m_fields->addButton(item, i);
     }
 
-    SpinButton1 = new SpinButton(panel);
-    SpinButton1->setObjectName(QStringLiteral("SpinButton1"));
-    SpinButton1->setGeometry(236, 26, 20, 25);
-    connectGuarded(SpinButton1, &SpinButton::upClick, this, [this] { SpinButton1UpClick(); });
-    connectGuarded(SpinButton1, &SpinButton::downClick, this, [this] { SpinButton1DownClick(); });
+    m_spinButton1 = new SpinButton(panel);
+    m_spinButton1->setObjectName(QStringLiteral("SpinButton1"));
+    m_spinButton1->setGeometry(236, 26, 20, 25);
+    connectGuarded(m_spinButton1, &SpinButton::upClick, this, [this] { SpinButton1UpClick(); });
+    connectGuarded(m_spinButton1, &SpinButton::downClick, this, [this] { SpinButton1DownClick(); });
 
-    Button2 = new QPushButton(QStringLiteral("Set"), panel);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(228, 66, 37, 24);
-    connectGuarded(Button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    m_button2 = new QPushButton(QStringLiteral("Set"), panel);
+    m_button2->setObjectName(QStringLiteral("Button2"));
+    m_button2->setGeometry(228, 66, 37, 24);
+    connectGuarded(m_button2, &QPushButton::clicked, this, [this] { Button2Click(); });
 
-    Button1 = new QPushButton(QStringLiteral("Fermer"), panel);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(162, 112, 86, 32);
-    connectGuarded(Button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    m_button1 = new QPushButton(QStringLiteral("Fermer"), panel);
+    m_button1->setObjectName(QStringLiteral("Button1"));
+    m_button1->setGeometry(162, 112, 86, 32);
+    connectGuarded(m_button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    // Escape closes from every control, as the close box does.
+    setCancelButton(m_button1);
 
-    setTabOrder(Button1, m_fields->button(0));
+    setTabOrder(m_button1, m_fields->button(0));
     for (int i = 1; i < FieldNames.size(); ++i)
         setTabOrder(m_fields->button(i - 1), m_fields->button(i));
     // The arrows come after the selector, Up and Down on them step the chosen field.
-    setTabOrder(m_fields->button(int(FieldNames.size()) - 1), SpinButton1->upArrow());
-    setTabOrder(SpinButton1->upArrow(), SpinButton1->downArrow());
-    setTabOrder(SpinButton1->downArrow(), Button2);
-    Button1->setFocus();
+    setTabOrder(m_fields->button(int(FieldNames.size()) - 1), m_spinButton1->upArrow());
+    setTabOrder(m_spinButton1->upArrow(), m_spinButton1->downArrow());
+    setTabOrder(m_spinButton1->downArrow(), m_button2);
+    m_button1->setFocus();
 }
 
 std::optional<ClockField> THorloge::selectedField() const
@@ -152,13 +145,13 @@ std::optional<ClockField> THorloge::selectedField() const
 
 void THorloge::render()
 {
-    Label1->setText(m_face.timeText());
-    Label2->setText(m_face.dateText());
-    if (m_face.ticking() != Timer1->isActive()) {
+    m_label1->setText(m_face.timeText());
+    m_label2->setText(m_face.dateText());
+    if (m_face.ticking() != m_timer1->isActive()) {
         if (m_face.ticking())
-            Timer1->start();
+            m_timer1->start();
         else
-            Timer1->stop();
+            m_timer1->stop();
     }
 }
 
@@ -200,38 +193,10 @@ void THorloge::SpinButton1DownClick()
 
 void THorloge::Button1Click()
 {
-    close();
+    done(Rejected);
 }
 
-bool THorloge::event(QEvent *event)
+void THorloge::activatedAgain()
 {
-    if (event->type() == QEvent::WindowActivate)
-        ErrorReport::guarded(this, [this] { FormActivate(); });
-    else if (event->type() == QEvent::WindowDeactivate)
-        ErrorReport::guarded(this, [this] { FormDeactivate(); });
-    return QDialog::event(event);
-}
-
-// Closing deactivates the window, whichever way it closes.
-void THorloge::hideEvent(QHideEvent *event)
-{
-    ErrorReport::guarded(this, [this] { FormDeactivate(); });
-    QDialog::hideEvent(event);
-}
-
-void THorloge::keyPressEvent(QKeyEvent *event)
-{
-    ErrorReport::guarded(this, [this, event] {
-        switch (event->key()) {
-        case Qt::Key_Escape:
-            Button1Click();
-            break;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // A focused button takes Enter itself; elsewhere it presses nothing.
-            break;
-        default:
-            QDialog::keyPressEvent(event);
-        }
-    });
+    FormActivate();
 }

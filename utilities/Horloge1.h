@@ -2,8 +2,7 @@
 #pragma once
 
 #include "ClockFace.h"
-
-#include <QDialog>
+#include "FormDialog.h"
 
 class QButtonGroup;
 class QLabel;
@@ -11,7 +10,7 @@ class QPushButton;
 class QTimer;
 class SpinButton;
 
-class THorloge : public QDialog
+class THorloge : public FormDialog
 {
     Q_OBJECT
 
@@ -21,8 +20,8 @@ public:
 
     bool SetMode() const { return m_face.SetMode(); }
 
-    void FormActivate();
-    void FormDeactivate();
+    void FormActivate() override;
+    void FormDeactivate() override;
     void Timer1Timer();
     void Button2Click();
     void SpinButton1UpClick();
@@ -30,9 +29,8 @@ public:
     void Button1Click();
 
 protected:
-    bool event(QEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    // The clock stops while another window is active, and starts again when it comes back.
+    void activatedAgain() override;
 
 private:
     void createDisplay(QWidget *panel);
@@ -43,11 +41,11 @@ private:
     void render();
 
     ClockFace m_face;
-    QLabel *Label1 = nullptr;
-    QLabel *Label2 = nullptr;
+    QLabel *m_label1 = nullptr;
+    QLabel *m_label2 = nullptr;
     QButtonGroup *m_fields = nullptr;
-    SpinButton *SpinButton1 = nullptr;
-    QPushButton *Button1 = nullptr;
-    QPushButton *Button2 = nullptr;
-    QTimer *Timer1 = nullptr;
+    SpinButton *m_spinButton1 = nullptr;
+    QPushButton *m_button1 = nullptr;
+    QPushButton *m_button2 = nullptr;
+    QTimer *m_timer1 = nullptr;
 };

@@ -2,16 +2,15 @@
 #include "Pocket1.h"
 
 #include "Accessibility.h"
+#include "BevelPanel.h"
 #include "CaptionButton.h"
 #include "ErrorReport.h"
 #include "Fonts.h"
+#include "Palette.h"
 #include "Pictures.h"
 
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
-#include <QShowEvent>
-#include <qdrawutil.h>
 #include <utility>
 
 namespace {
@@ -21,41 +20,6 @@ constexpr char16_t EscapeCharacter = 27;
 const QColor Teal(0, 128, 128);
 const QColor Navy(0, 0, 128);
 const QColor Silver(192, 192, 192);
-
-// A filled box framed, from the outside in, by an optional black line, a margin of its own
-// colour and a lowered bevel; drawn by hand so every widget style shows the same display.
-class FramedBox : public QWidget
-{
-public:
-    FramedBox(const QColor &fill, int line, int margin, int bevel, QWidget *parent)
-        : QWidget(parent), m_fill(fill), m_line(line), m_margin(margin), m_bevel(bevel)
-    {
-    }
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter painter(this);
-        painter.fillRect(rect(), m_fill);
-        QRect frame = rect();
-        for (int i = 0; i < m_line; ++i) {
-            painter.setPen(Qt::black);
-            painter.drawRect(frame.adjusted(0, 0, -1, -1));
-            frame.adjust(1, 1, -1, -1);
-        }
-        frame.adjust(m_margin, m_margin, -m_margin, -m_margin);
-        QPalette bevelColours;
-        bevelColours.setColor(QPalette::Dark, QColor(128, 128, 128));
-        bevelColours.setColor(QPalette::Light, Qt::white);
-        qDrawShadePanel(&painter, frame, bevelColours, true, m_bevel);
-    }
-
-private:
-    QColor m_fill;
-    int m_line;
-    int m_margin;
-    int m_bevel;
-};
 
 struct Key
 {
@@ -104,54 +68,47 @@ const std::pair<const char *, const char *> SpokenKeyNames[] = {
     {"Button18", "Effacer"},
 };
 
-void setColours(QWidget *widget, const QColor &background, const QColor &text)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, background);
-    palette.setColor(QPalette::WindowText, text);
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
 } // namespace
 
 TPocket::TPocket(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    : FormDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                           | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Pocket"));
     setWindowTitle(QStringLiteral("Calculatrice"));
     setWindowIcon(Pictures::icon(QStringLiteral("calculator"), QSize(32, 32)));
     setFont(Fonts::pixelFont(QStringLiteral("System"), 17));
-    setColours(this, Teal, Qt::black);
+    Palette::setColours(this, Teal, Qt::black);
     setFixedSize(342, 219);
     move(251, 116);
 
     createDisplay();
     createKeys();
-    connect(&m_engine, &CalculatorEngine::displayChanged, Label1, &QLabel::setText);
+    setCancelButton(findChild<QPushButton *>(QStringLiteral("Button19")));
+    connect(&m_engine, &CalculatorEngine::displayChanged, m_label1, &QLabel::setText);
 }
 
 void TPocket::createDisplay()
 {
-    auto *panel1 = new FramedBox(Qt::white, 0, 2, 1, this);
+    using Edge = BevelPanel::Edge;
+    auto *panel1 = new BevelPanel(Qt::white, {{Edge::Space, 2}, {Edge::Lowered, 1}}, this);
     panel1->setObjectName(QStringLiteral("Panel1"));
     panel1->setGeometry(0, 0, 342, 49);
 
-    auto *panel2 = new FramedBox(Navy, 1, 5, 4, panel1);
+    auto *panel2 = new BevelPanel(Navy, {{Edge::Line, 1}, {Edge::Space, 5}, {Edge::Lowered, 4}}, panel1);
     panel2->setObjectName(QStringLiteral("Panel2"));
     panel2->setGeometry(4, 4, 185, 41);
 
-    Label1 = new Readout(QStringLiteral("Affichage"), panel2);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(10, 10, 165, 21);
-    Label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    setColours(Label1, Silver, Qt::black);
+    m_label1 = new Readout(QStringLiteral("Affichage"), panel2);
+    m_label1->setObjectName(QStringLiteral("Label1"));
+    m_label1->setGeometry(10, 10, 165, 21);
+    m_label1->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Palette::setColours(m_label1, Silver, Qt::black);
 
     auto *label2 = new Decoration(panel1);
     label2->setObjectName(QStringLiteral("Label2"));
     label2->setGeometry(192, 8, 147, 9);
-    setColours(label2, Qt::red, Qt::black);
+    Palette::setColours(label2, Qt::red, Qt::black);
 }
 
 void TPocket::createKeys()
@@ -161,13 +118,12 @@ void TPocket::createKeys()
         auto *button = new CaptionButton(QString::fromUtf8(key.caption), this);
         button->setObjectName(QLatin1String(key.name));
         button->setGeometry(key.left, key.top, key.width, 33);
-        button->setAutoDefault(true);
         connectGuarded(button, &QPushButton::clicked, this, [this, click = key.click] { (this->*click)(); });
         if (previous)
             setTabOrder(previous, button);
         previous = button;
     }
-    Button11 = findChild<QPushButton *>(QStringLiteral("Button11"));
+    m_button11 = findChild<QPushButton *>(QStringLiteral("Button11"));
     for (const auto &[name, spoken] : SpokenKeyNames)
         findChild<QPushButton *>(QLatin1String(name))->setAccessibleName(QString::fromUtf8(spoken));
 }
@@ -224,13 +180,13 @@ void TPocket::Button18Click()
 
 void TPocket::Button19Click()
 {
-    close();
+    done(Rejected);
 }
 
 void TPocket::FormActivate()
 {
     m_engine.clear();
-    Button11->setFocus();
+    m_button11->setFocus();
 }
 
 void TPocket::FormKeyPress(QChar key)
@@ -259,40 +215,11 @@ void TPocket::FormKeyPress(QChar key)
     }
 }
 
-bool TPocket::event(QEvent *event)
+// The focused key takes Space and Enter and passes the rest on to here: a typed character goes
+// through the keyboard table whichever key has the focus, and Escape presses "Fermer" from every key.
+bool TPocket::formKeyDown(QKeyEvent *event)
 {
-    if (event->type() == QEvent::WindowActivate && m_opening) {
-        m_opening = false;
-        ErrorReport::guarded(this, [this] { FormActivate(); });
-    }
-    return QDialog::event(event);
-}
-
-void TPocket::showEvent(QShowEvent *event)
-{
-    if (!event->spontaneous())
-        m_opening = true;
-    QDialog::showEvent(event);
-}
-
-// The focused key takes Space and Enter and passes the rest on to here: Escape closes from
-// every key, and a typed character goes through the keyboard table, whichever key has the focus.
-void TPocket::keyPressEvent(QKeyEvent *event)
-{
-    ErrorReport::guarded(this, [this, event] {
-        switch (event->key()) {
-        case Qt::Key_Escape:
-            FormKeyPress(QChar(EscapeCharacter));
-            return;
-        case Qt::Key_Return:
-        case Qt::Key_Enter:
-            // Enter presses the focused key only, never a default button.
-            return;
-        default:
-            break;
-        }
-        if (!event->text().isEmpty())
-            FormKeyPress(event->text().front());
-        QDialog::keyPressEvent(event);
-    });
+    if (event->key() != Qt::Key_Escape && !event->text().isEmpty())
+        FormKeyPress(event->text().front());
+    return false;
 }

@@ -2,13 +2,12 @@
 #pragma once
 
 #include "CalculatorEngine.h"
-
-#include <QDialog>
+#include "FormDialog.h"
 
 class QLabel;
 class QPushButton;
 
-class TPocket : public QDialog
+class TPocket : public FormDialog
 {
     Q_OBJECT
 
@@ -18,7 +17,7 @@ public:
     const CalculatorEngine &engine() const { return m_engine; }
 
     // Runs once per opening: clears the calculator and puts the focus on "=".
-    void FormActivate();
+    void FormActivate() override;
     // A typed character, as the keyboard table dispatches it; Escape (27) closes.
     void FormKeyPress(QChar key);
 
@@ -44,9 +43,7 @@ public:
     void Button19Click();
 
 protected:
-    bool event(QEvent *event) override;
-    void showEvent(QShowEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
+    bool formKeyDown(QKeyEvent *event) override;
 
 private:
     void createDisplay();
@@ -54,8 +51,6 @@ private:
     void digitClick(int digit);
 
     CalculatorEngine m_engine;
-    // Set by each showing: the error box handing the activation back is not a new opening.
-    bool m_opening = false;
-    QLabel *Label1 = nullptr;
-    QPushButton *Button11 = nullptr;
+    QLabel *m_label1 = nullptr;
+    QPushButton *m_button11 = nullptr;
 };

@@ -1,34 +1,12 @@
 // TAjout: the one-word dialog of "Ajouter mot" and "Supprimer mot".
 #pragma once
 
-#include <QDialog>
-#include <QLineEdit>
+#include "FormDialog.h"
 
 class QPushButton;
+class WordField;
 
-// The word field: every character goes through the typing filter, and pasted text through the same filter.
-class WordField : public QLineEdit
-{
-    Q_OBJECT
-
-public:
-    explicit WordField(QWidget *parent = nullptr);
-
-    // Filters the text as if typed and inserts what fits at the cursor.
-    void insertFiltered(const QString &text);
-
-Q_SIGNALS:
-    void enterPressed();
-
-protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
-
-private:
-    void typeCharacter(QChar typed);
-};
-
-class TAjout : public QDialog
+class TAjout : public FormDialog
 {
     Q_OBJECT
 
@@ -39,16 +17,11 @@ public:
     void Result(QString &S) const;
     bool OkPressed() const { return m_okPressed; }
 
-    // Runs at each opening, when the dialog becomes the program's active window.
-    void FormActivate();
+    // Each opening starts in the field, emptied.
+    void FormShow() override;
+    void FormActivate() override;
     void Button1Click();
     void Button2Click();
-
-    void reject() override;
-
-protected:
-    void showEvent(QShowEvent *event) override;
-    void setVisible(bool visible) override;
 
 private:
     void createControls();

@@ -3,7 +3,6 @@
 
 #include "ErrorReport.h"
 #include "Fonts.h"
-#include "ToolWindow.h"
 #include "WordStatistics.h"
 
 #include <QLabel>
@@ -18,7 +17,7 @@ constexpr int LinePitch = 29;
 
 } // namespace
 
-TStats::TStats(QWidget *parent) : QDialog(parent)
+TStats::TStats(QWidget *parent) : FormDialog(parent)
 {
     setWindowTitle(QStringLiteral("Statistiques"));
     setFont(Fonts::pixelFont(QStringLiteral("MS Sans Serif"), 13));
@@ -37,8 +36,11 @@ TStats::TStats(QWidget *parent) : QDialog(parent)
     m_button1->setObjectName(QStringLiteral("Button1"));
     m_button1->setGeometry(123, FirstLineTop + LinePitch * 8 + 10, 75, 25);
     connectGuarded(m_button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    // Escape and the close box both press "OK".
+    setCancelButton(m_button1);
 
-    resize(ToolWindow::clientSizeFor(QSize(329, 313)));
+    resize(clientSizeFor(QSize(329, 313)));
+    setCentredOnScreen(true);
 }
 
 void TStats::Init(const WordList &list)
@@ -51,18 +53,4 @@ void TStats::Init(const WordList &list)
 void TStats::Button1Click()
 {
     done(Accepted);
-}
-
-// Escape and the close box both press "OK".
-void TStats::reject()
-{
-    ErrorReport::guarded(this, [this] { Button1Click(); });
-}
-
-void TStats::setVisible(bool visible)
-{
-    // Centred on the screen at every opening.
-    if (visible)
-        ToolWindow::centreOnScreen(this);
-    QDialog::setVisible(visible);
 }

@@ -1,14 +1,15 @@
 // TStats: the dictionary statistics, the number of words in all and of each playable length.
 #pragma once
 
-#include <QDialog>
+#include "FormDialog.h"
+
 #include <array>
 
 class QLabel;
 class QPushButton;
 class WordList;
 
-class TStats : public QDialog
+class TStats : public FormDialog
 {
     Q_OBJECT
 
@@ -18,11 +19,6 @@ public:
     // Counts the list's entries and sets the eight lines; the list is not kept.
     void Init(const WordList &list);
     void Button1Click();
-
-    void reject() override;
-
-protected:
-    void setVisible(bool visible) override;
 
 private:
     // Top to bottom: Label1, Label3, Label2, Label4 ... Label8.

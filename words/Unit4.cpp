@@ -5,7 +5,6 @@
 #include "ErrorReport.h"
 #include "Fonts.h"
 #include "Pictures.h"
-#include "ToolWindow.h"
 #include "WordList.h"
 
 #include <QHBoxLayout>
@@ -36,7 +35,7 @@ QToolButton *arrowButton(QWidget *parent, const char *name, const QString &pictu
 
 } // namespace
 
-TDico::TDico(QWidget *parent) : QDialog(parent)
+TDico::TDico(QWidget *parent) : FormDialog(parent)
 {
     setWindowTitle(QStringLiteral("Dictionnaire"));
     setFont(Fonts::pixelFont(QStringLiteral("MS Sans Serif"), 13));
@@ -63,8 +62,7 @@ TDico::TDico(QWidget *parent) : QDialog(parent)
     layout->addWidget(createTopBar());
     layout->addLayout(below);
 
-    ToolWindow::withoutDefaultButton(this);
-    resize(ToolWindow::clientSizeFor(QSize(298, 469)));
+    resize(clientSizeFor(QSize(298, 469)));
     move(374, 77);
 }
 
@@ -81,6 +79,8 @@ QWidget *TDico::createTopBar()
     connectGuarded(m_speedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connectGuarded(m_speedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
     connectGuarded(m_button27, &QPushButton::clicked, this, [this] { Button27Click(); });
+    // Escape and the close box both press "Fermer".
+    setCancelButton(m_button27);
     return bar;
 }
 
@@ -142,33 +142,19 @@ void TDico::FormClose()
     m_browser.FormClose();
 }
 
-// Escape and the close box both press "Fermer".
-void TDico::reject()
+// Reached from the window, its letter buttons and "Fermer"; the list keeps its own paging.
+bool TDico::formKeyDown(QKeyEvent *event)
 {
-    ErrorReport::guarded(this, [this] { Button27Click(); });
+    if (event->key() == Qt::Key_PageDown)
+        SpeedButton1Click();
+    else if (event->key() == Qt::Key_PageUp)
+        SpeedButton2Click();
+    else
+        return false;
+    return true;
 }
 
-void TDico::done(int result)
+void TDico::FormShow()
 {
-    ErrorReport::guarded(this, [this] { FormClose(); });
-    QDialog::done(result);
-}
-
-void TDico::keyPressEvent(QKeyEvent *event)
-{
-    // Reached from the window, its letter buttons and "Fermer"; the list keeps its own paging.
-    ErrorReport::guarded(this, [&] {
-        if (event->key() == Qt::Key_PageDown)
-            SpeedButton1Click();
-        else if (event->key() == Qt::Key_PageUp)
-            SpeedButton2Click();
-        else if (!ToolWindow::pressFocusedButton(this, event))
-            QDialog::keyPressEvent(event);
-    });
-}
-
-void TDico::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
     m_button27->setFocus();
 }

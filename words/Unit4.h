@@ -1,9 +1,9 @@
 // TDico: the dictionary browser, the words of one initial letter at a time.
 #pragma once
 
+#include "FormDialog.h"
 #include "WordBrowser.h"
 
-#include <QDialog>
 #include <QStringListModel>
 
 class QListView;
@@ -11,7 +11,7 @@ class QPushButton;
 class QToolButton;
 class WordList;
 
-class TDico : public QDialog
+class TDico : public FormDialog
 {
     Q_OBJECT
 
@@ -25,17 +25,16 @@ public:
     void SpeedButton2Click();
     void Button27Click();
     // The window closes: its copy of the list is emptied.
-    void FormClose();
+    void FormClose() override;
 
     char currentLetter() const { return m_browser.letter(); }
     int copyCount() const { return m_browser.copyCount(); }
 
-    void reject() override;
-    void done(int result) override;
+    // Each opening starts on "Fermer".
+    void FormShow() override;
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
+    bool formKeyDown(QKeyEvent *event) override;
 
 private:
     QWidget *createTopBar();

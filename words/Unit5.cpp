@@ -4,7 +4,8 @@
 #include "ErrorReport.h"
 #include "Fonts.h"
 #include "HeaderBar.h"
-#include "ToolWindow.h"
+#include "LengthField.h"
+#include "Palette.h"
 #include "WordList.h"
 
 #include <QKeyEvent>
@@ -41,56 +42,6 @@ QPushButton *button(QWidget *parent, const char *name, const QString &caption, Q
 
 } // namespace
 
-LengthField::LengthField(QWidget *parent) : QAbstractSpinBox(parent)
-{
-    lineEdit()->setMaxLength(2);
-    setValue(WordSearch::MinLength);
-}
-
-int LengthField::value() const
-{
-    return WordSearch::lengthFromText(text());
-}
-
-void LengthField::setValue(int value)
-{
-    lineEdit()->setText(QString::number(value));
-}
-
-void LengthField::stepBy(int steps)
-{
-    setValue(WordSearch::nearestLength(value() + steps));
-    selectAll();
-}
-
-QValidator::State LengthField::validate(QString &input, int &) const
-{
-    for (QChar c : input)
-        if (c < u'0' || c > u'9')
-            return QValidator::Invalid;
-    return QValidator::Acceptable;
-}
-
-QAbstractSpinBox::StepEnabled LengthField::stepEnabled() const
-{
-    StepEnabled enabled = StepNone;
-    if (value() < WordSearch::MaxLength)
-        enabled |= StepUpEnabled;
-    if (value() > WordSearch::MinLength)
-        enabled |= StepDownEnabled;
-    return enabled;
-}
-
-void LengthField::focusOutEvent(QFocusEvent *event)
-{
-    QAbstractSpinBox::focusOutEvent(event);
-    ErrorReport::guarded(this, [this] {
-        const QString shown = QString::number(WordSearch::nearestLength(value()));
-        if (text() != shown)
-            setValue(shown.toInt());
-    });
-}
-
 PatternCell::PatternCell(int position, QWidget *parent)
     : Readout(QStringLiteral("Position %1").arg(position), parent, QAccessible::EditableText)
 {
@@ -125,7 +76,7 @@ void PatternCell::paintEvent(QPaintEvent *event)
     painter.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
 }
 
-TRMots::TRMots(QWidget *parent) : QDialog(parent)
+TRMots::TRMots(QWidget *parent) : FormDialog(parent)
 {
     setWindowTitle(QStringLiteral("Utilitaire de recherche de mots"));
     setFont(Fonts::pixelFont(QStringLiteral("MS Sans Serif"), 13));
@@ -141,8 +92,9 @@ TRMots::TRMots(QWidget *parent) : QDialog(parent)
     auto *button3 = button(this, "Button3", QStringLiteral("Fermer"), QRect(400, 312, 108, 23));
     connectGuarded(button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     connectGuarded(button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    // "Fermer" is not a cancel button: Escape does nothing here, the close box closes as "Fermer" does.
+    setCloseBoxButton(button3);
 
-    ToolWindow::withoutDefaultButton(this);
     renderPattern();
 }
 
@@ -173,11 +125,7 @@ void TRMots::createPatternFrame()
         cell->setGeometry(CellsLeft + CellPitch * (p - 1) + 1, 37, 29, 22);
         cell->setFont(cellFont);
         cell->setAlignment(Qt::AlignCenter);
-        cell->setAutoFillBackground(true);
-        QPalette colours = cell->palette();
-        colours.setColor(QPalette::Window, Qt::white);
-        colours.setColor(QPalette::WindowText, Qt::black);
-        cell->setPalette(colours);
+        Palette::setColours(cell, Qt::white, Qt::black);
         cell->installEventFilter(this);
         connect(cell, &PatternCell::typed, this,
                 [this, p](QChar c) { ErrorReport::guarded(this, [this, p, c] { LabelKeyPress(p, c); }); });
@@ -291,18 +239,6 @@ void TRMots::renderPattern()
     m_panel1->setVisible(m_search.paletteShown());
 }
 
-// The close box closes as "Fermer" does; Escape never gets here.
-void TRMots::reject()
-{
-    ErrorReport::guarded(this, [this] { Button3Click(); });
-}
-
-void TRMots::done(int result)
-{
-    ErrorReport::guarded(this, [this] { FormClose(); });
-    QDialog::done(result);
-}
-
 bool TRMots::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease) {
@@ -315,20 +251,5 @@ bool TRMots::eventFilter(QObject *watched, QEvent *event)
             }
         }
     }
-    return QDialog::eventFilter(watched, event);
-}
-
-void TRMots::keyPressEvent(QKeyEvent *event)
-{
-    // "Fermer" is not a cancel button: Escape does nothing here.
-    ErrorReport::guarded(this, [&] {
-        if (event->key() != Qt::Key_Escape && !ToolWindow::pressFocusedButton(this, event))
-            QDialog::keyPressEvent(event);
-    });
-}
-
-void TRMots::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    ErrorReport::guarded(this, [this] { FormShow(); });
+    return FormDialog::eventFilter(watched, event);
 }

@@ -2,47 +2,20 @@
 #pragma once
 
 #include "Accessibility.h"
+#include "FormDialog.h"
 #include "WordSearch.h"
 
-#include <QAbstractSpinBox>
-#include <QDialog>
 #include <QStringListModel>
 #include <array>
 
 class HeaderBar;
+class LengthField;
 class QLabel;
 class QLineEdit;
 class QListView;
 class QPushButton;
 class QToolButton;
 class WordList;
-
-// The length field: digits that may stray out of 6..12 while typed, set back to the nearer bound on leaving.
-class LengthField : public QAbstractSpinBox
-{
-    Q_OBJECT
-    // Read by assistive technology, as for a QSpinBox.
-    Q_PROPERTY(int value READ value WRITE setValue)
-    Q_PROPERTY(int minimum READ minimum CONSTANT)
-    Q_PROPERTY(int maximum READ maximum CONSTANT)
-    Q_PROPERTY(int stepSize READ stepSize CONSTANT)
-
-public:
-    explicit LengthField(QWidget *parent = nullptr);
-
-    int value() const;
-    void setValue(int value);
-    int minimum() const { return WordSearch::MinLength; }
-    int maximum() const { return WordSearch::MaxLength; }
-    int stepSize() const { return 1; }
-
-    void stepBy(int steps) override;
-    QValidator::State validate(QString &input, int &pos) const override;
-
-protected:
-    StepEnabled stepEnabled() const override;
-    void focusOutEvent(QFocusEvent *event) override;
-};
 
 // A pattern cell. A click chooses it for the palette; from the keyboard, Tab reaches it, a typed letter
 // goes straight in, Delete or Backspace puts the "." back, and Space opens the palette as a click does.
@@ -62,7 +35,7 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
-class TRMots : public QDialog
+class TRMots : public FormDialog
 {
     Q_OBJECT
 
@@ -71,7 +44,7 @@ public:
 
     // Takes a copy of the list to search; nothing else changes.
     void Init(const WordList &list);
-    void FormShow();
+    void FormShow() override;
     void LabelClick(int position);
     // A character typed in a focused cell: that cell is chosen as by a click, then filled.
     void LabelKeyPress(int position, QChar character);
@@ -80,17 +53,12 @@ public:
     void Button2Click();
     void Button3Click();
     // The window closes: its copy of the list is emptied.
-    void FormClose();
+    void FormClose() override;
 
     int copyCount() const { return m_search.copyCount(); }
 
-    void reject() override;
-    void done(int result) override;
-
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
-    void showEvent(QShowEvent *event) override;
 
 private:
     void createPatternFrame();

@@ -27,6 +27,6 @@ protected:
 private:
     QToolButton *createArrow(Qt::ArrowType arrow, const QString &name, const QString &accessibleName);
 
-    QToolButton *m_up;
-    QToolButton *m_down;
+    QToolButton *m_up = nullptr;
+    QToolButton *m_down = nullptr;
 };

@@ -10,7 +10,8 @@ class BevelPanel : public QWidget
     Q_OBJECT
 
 public:
-    enum class Edge { Raised, Lowered, Line };
+    // Space is a ring of the fill colour between two others.
+    enum class Edge { Raised, Lowered, Line, Space };
     struct Bevel
     {
         Edge edge;

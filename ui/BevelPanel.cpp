@@ -17,6 +17,10 @@ void BevelPanel::paintEvent(QPaintEvent *)
     const QColor shadow(128, 128, 128);
     QRect r = rect();
     for (const Bevel &bevel : m_bevels) {
+        if (bevel.edge == Edge::Space) {
+            r.adjust(bevel.width, bevel.width, -bevel.width, -bevel.width);
+            continue;
+        }
         const QColor topLeft = bevel.edge == Edge::Raised ? light : bevel.edge == Edge::Lowered ? shadow : Qt::black;
         const QColor bottomRight = bevel.edge == Edge::Raised ? shadow : bevel.edge == Edge::Lowered ? light : Qt::black;
         for (int i = 0; i < bevel.width; ++i) {
