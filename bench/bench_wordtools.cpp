@@ -53,8 +53,8 @@ char largestLetter(const WordList &list)
             ++counts[static_cast<unsigned char>(e.front())];
     char best = 'A';
     for (char letter = 'A'; letter <= 'Z'; ++letter)
-        if (counts[static_cast<unsigned char>(Scramble::cryptAt(letter, 1))] >
-            counts[static_cast<unsigned char>(Scramble::cryptAt(best, 1))])
+        if (counts[static_cast<unsigned char>(Scramble::cryptAt(letter, 1))]
+            > counts[static_cast<unsigned char>(Scramble::cryptAt(best, 1))])
             best = letter;
     return best;
 }
@@ -95,7 +95,8 @@ void BM_SearchLargestLength(benchmark::State &state)
         button->click();
         QCoreApplication::processEvents();
     }
-    state.counters["words"] = search.findChild<QLineEdit *>(QStringLiteral("Edit1"))->text().split(u' ').front().toDouble();
+    state.counters["words"] =
+        search.findChild<QLineEdit *>(QStringLiteral("Edit1"))->text().split(u' ').front().toDouble();
     search.close();
 }
 

@@ -11,7 +11,8 @@
 DataFile::Kind DataFile::kindOf(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
-    struct stat status {};
+    struct stat status
+    {};
     if (lstat(name.constData(), &status) != 0)
         return errno == ENOENT || errno == ENOTDIR ? Kind::Missing : Kind::Other;
     if (stat(name.constData(), &status) != 0)
@@ -27,9 +28,9 @@ bool DataFile::openForReading(QFile &file, const QString &path)
     const int fd = open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return false;
-    struct stat status {};
-    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode)
-        || fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0
+    struct stat status
+    {};
+    if (fstat(fd, &status) != 0 || !S_ISREG(status.st_mode) || fcntl(fd, F_SETFL, fcntl(fd, F_GETFL) & ~O_NONBLOCK) != 0
         || !file.open(fd, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         close(fd);
         return false;

@@ -8,12 +8,12 @@
 #include <string_view>
 
 // A broken property stops the run as a crash does, so libFuzzer keeps the input.
-#define FUZZ_CHECK(condition)                                                                          \
-    do {                                                                                               \
-        if (!(condition)) {                                                                            \
-            std::fprintf(stderr, "broken property: %s (%s:%d)\n", #condition, __FILE__, __LINE__);   \
-            std::abort();                                                                              \
-        }                                                                                              \
+#define FUZZ_CHECK(condition)                                                                      \
+    do {                                                                                           \
+        if (!(condition)) {                                                                        \
+            std::fprintf(stderr, "broken property: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
+            std::abort();                                                                          \
+        }                                                                                          \
     } while (0)
 
 // Takes fixed-size values from the front of the input; past its end every value is zero.

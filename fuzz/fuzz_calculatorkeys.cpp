@@ -18,13 +18,29 @@ struct Snapshot
     bool newNumber;
 
     explicit Snapshot(const CalculatorEngine &e)
-        : display(e.display()), accumulator(e.Accumulator()), pending(e.PendingOperator()),
-          valid(e.AccumulatorValid()), newNumber(e.NewNumber())
+        : display(e.display())
+        , accumulator(e.Accumulator())
+        , pending(e.PendingOperator())
+        , valid(e.AccumulatorValid())
+        , newNumber(e.NewNumber())
     {
     }
 };
 
-enum Key { Digit0, Digit9 = 9, Separator, Equals, Add, Subtract, Multiply, Divide, Reciprocal, SquareRoot, Clear, KeyCount };
+enum Key {
+    Digit0,
+    Digit9 = 9,
+    Separator,
+    Equals,
+    Add,
+    Subtract,
+    Multiply,
+    Divide,
+    Reciprocal,
+    SquareRoot,
+    Clear,
+    KeyCount
+};
 
 Operator operatorOf(int key)
 {
@@ -60,8 +76,8 @@ void checkState(const CalculatorEngine &engine)
     checkReal48(engine.Accumulator());
     checkReal48(engine.Operand());
     const Operator op = engine.PendingOperator();
-    FUZZ_CHECK(op == Operator::None || op == Operator::Add || op == Operator::Subtract
-               || op == Operator::Multiply || op == Operator::Divide);
+    FUZZ_CHECK(op == Operator::None || op == Operator::Add || op == Operator::Subtract || op == Operator::Multiply
+               || op == Operator::Divide);
     // Only a clear makes the accumulator invalid, and a clear zeroes it.
     if (!engine.AccumulatorValid())
         FUZZ_CHECK(engine.Accumulator().isZero());

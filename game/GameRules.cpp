@@ -43,8 +43,7 @@ QChar upperAsciiLetter(QChar c)
 class GameRules::Notifier
 {
 public:
-    explicit Notifier(GameRules &rules)
-        : m_rules(rules), m_exceptions(std::uncaught_exceptions())
+    explicit Notifier(GameRules &rules) : m_rules(rules), m_exceptions(std::uncaught_exceptions())
     {
         if (m_rules.m_depth++ == 0)
             m_before = m_rules.m_display;
@@ -65,7 +64,9 @@ private:
 };
 
 GameRules::GameRules(WordList &words, RandomSource &random, QObject *parent)
-    : QObject(parent), m_words(words), m_random(random)
+    : QObject(parent)
+    , m_words(words)
+    , m_random(random)
 {
     m_timer2.setInterval(500);
     connect(&m_timer2, &QTimer::timeout, this, &GameRules::Timer2Timer);

@@ -41,18 +41,18 @@ struct GameDisplay
 
     GameDisplay() { boxVisible.fill(true); }
 
-    std::array<bool, BoxCount> boxVisible;      // Button1 .. Button12
+    std::array<bool, BoxCount> boxVisible; // Button1 .. Button12
     std::array<QString, BoxCount> boxCaption;
-    std::array<bool, KeyCount> keyEnabled{};    // SpeedButton1 (A) .. SpeedButton26 (Z)
-    std::array<QString, LineCount> lines;       // Label1 .. Label5
+    std::array<bool, KeyCount> keyEnabled{}; // SpeedButton1 (A) .. SpeedButton26 (Z)
+    std::array<QString, LineCount> lines;    // Label1 .. Label5
     QString gamesCounter = QStringLiteral("0");
     QString winsCounter = QStringLiteral("0");
     QString lossesCounter = QStringLiteral("0");
     QString scoreCounter = QStringLiteral("0");
-    qint32 gallowsPage = 6;                     // Notebook1
-    bool vitaminVisible = false;                // SpeedButton29
+    qint32 gallowsPage = 6;                         // Notebook1
+    bool vitaminVisible = false;                    // SpeedButton29
     QString jokerCaption = QStringLiteral("Joker"); // Button13
-    bool animationRunning = false;              // Timer2
+    bool animationRunning = false;                  // Timer2
 
     bool operator==(const GameDisplay &) const = default;
 };

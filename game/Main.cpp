@@ -28,12 +28,13 @@
 #include <QToolButton>
 
 namespace {
-const QString QuitWithoutWordsQuestion = QStringLiteral(
-    "Quitter sans enregistrer la liste de mots\u00A0? Les mots ajoutés ou supprimés depuis le lancement seront perdus.");
+const QString QuitWithoutWordsQuestion = QStringLiteral("Quitter sans enregistrer la liste de mots\u00A0? Les mots "
+                                                        "ajoutés ou supprimés depuis le lancement seront perdus.");
 }
 
 TMainForm::TMainForm(const QString &folder, RandomSource &random, QWidget *parent)
-    : QMainWindow(parent), m_session(folder, random)
+    : QMainWindow(parent)
+    , m_session(folder, random)
 {
     setObjectName(QStringLiteral("MainForm"));
     createControls();
@@ -153,8 +154,7 @@ bool TMainForm::eventFilter(QObject *watched, QEvent *event)
             return true;
         }
         break;
-    default:
-        break;
+    default: break;
     }
     return QMainWindow::eventFilter(watched, event);
 }
@@ -166,7 +166,7 @@ void TMainForm::render()
         m_boxes[i]->setVisible(d.boxVisible[i]);
         m_boxes[i]->setText(d.boxCaption[i]);
         m_boxes[i]->setAccessibleName(d.boxCaption[i] == QLatin1String(".") ? QStringLiteral("lettre cachée")
-                                                                             : d.boxCaption[i]);
+                                                                            : d.boxCaption[i]);
     }
     for (std::size_t i = 0; i < m_keys.size(); ++i)
         m_keys[i]->setEnabled(d.keyEnabled[i]);
@@ -181,8 +181,8 @@ void TMainForm::render()
     m_joker->setText(d.jokerCaption);
     // Set only when it changes: each setting is reported to the screen reader.
     const QString revealed = d.jokerCaption == QLatin1String("Joker")
-                                 ? QString()
-                                 : QStringLiteral("Lettre révélée : %1").arg(d.jokerCaption);
+        ? QString()
+        : QStringLiteral("Lettre révélée : %1").arg(d.jokerCaption);
     if (m_joker->accessibleDescription() != revealed)
         m_joker->setAccessibleDescription(revealed);
 

@@ -113,8 +113,8 @@ private:
     void layoutClientArea(QWidget *client);
     QAction *addMenuEntry(QMenu *menu, const char *name, const QString &caption, const QString &hint,
                           void (TMainForm::*handler)());
-    QToolButton *addSpeedButton(QWidget *panel, const char *name, int left, const QString &picture,
-                                const QString &hint, void (TMainForm::*handler)());
+    QToolButton *addSpeedButton(QWidget *panel, const char *name, int left, const QString &picture, const QString &hint,
+                                void (TMainForm::*handler)());
 
     void render();
     // Letters typed anywhere in the game area play; menus and commands give the focus back to it.

@@ -29,10 +29,13 @@ constexpr int RightPanelWidth = 351;
 constexpr int BoxesLeft = 24;
 constexpr int BoxesTop = 352;
 constexpr int BoxSize = 30;
-constexpr int ClientWidth = TMainForm::OuterWidth - 8;  // a 4-pixel frame on each side
-constexpr int ClientHeight = TMainForm::OuterHeight - 8 - 23 - 19;  // frame, caption, menu
+constexpr int ClientWidth = TMainForm::OuterWidth - 8;             // a 4-pixel frame on each side
+constexpr int ClientHeight = TMainForm::OuterHeight - 8 - 23 - 19; // frame, caption, menu
 
-QFont arial(int pixels) { return Fonts::pixelFont(QStringLiteral("Arial"), pixels, true); }
+QFont arial(int pixels)
+{
+    return Fonts::pixelFont(QStringLiteral("Arial"), pixels, true);
+}
 
 } // namespace
 
@@ -85,10 +88,12 @@ void TMainForm::createMenu()
 
     QMenu *file = addMenu(QStringLiteral("&Fichier"), "Fichier1", 3);
     addMenuEntry(file, "OpenItem", QStringLiteral("&Nouvelle partie"), QStringLiteral("Nouvelle partie"),
-                 &TMainForm::OpenItemClick)->setShortcut(Qt::Key_F2);
+                 &TMainForm::OpenItemClick)
+        ->setShortcut(Qt::Key_F2);
     file->addSeparator();
     addMenuEntry(file, "ExitItem", QStringLiteral("&Quitter"), QStringLiteral("Quitter l'application"),
-                 &TMainForm::ExitItemClick)->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
+                 &TMainForm::ExitItemClick)
+        ->setShortcut(QKeySequence(Qt::ALT | Qt::Key_X));
 
     QMenu *words = addMenu(QStringLiteral("&Mots"), "Mots1", 4);
     addMenuEntry(words, "Ajoutermot1", QStringLiteral("&Ajouter mot"), QStringLiteral("Ajouter un mot"),
@@ -165,8 +170,8 @@ void TMainForm::createToolbar(QWidget *client)
                    &TMainForm::Joueur1Click);
     addSpeedButton(panel, "SpeedButton34", 200, QStringLiteral("top-ten"), QStringLiteral("Top 10"),
                    &TMainForm::Top101Click);
-    addSpeedButton(panel, "ExitBtn", 257, QStringLiteral("exit"), QStringLiteral("Quitter|"),
-                   &TMainForm::ExitItemClick)->setIconSize(QSize(20, 20));
+    addSpeedButton(panel, "ExitBtn", 257, QStringLiteral("exit"), QStringLiteral("Quitter|"), &TMainForm::ExitItemClick)
+        ->setIconSize(QSize(20, 20));
 }
 
 QToolButton *TMainForm::addSpeedButton(QWidget *panel, const char *name, int left, const QString &picture,

@@ -48,8 +48,7 @@ QString TopTenEntry::scoreText() const
     return fromCp1252(score);
 }
 
-ScoreFile::ScoreFile(QString folder)
-    : m_folder(std::move(folder))
+ScoreFile::ScoreFile(QString folder) : m_folder(std::move(folder))
 {
 }
 

@@ -11,8 +11,9 @@
 #include <QPushButton>
 
 TFJoueur::TFJoueur(QWidget *parent)
-    : FormDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+    : FormDialog(parent,
+                 Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                     | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("FJoueur"));
     setWindowTitle(QStringLiteral("Définir joueur"));

@@ -85,9 +85,15 @@ public:
 
     const HeaderBar *bar() const { return static_cast<const HeaderBar *>(widget()); }
     bool hasShownText() const override { return bar()->isCounter() && bar()->sectionCount() > 0; }
-    QString shownText() const override { return hasShownText() ? bar()->sectionText(bar()->sectionCount() - 1) : QString(); }
+    QString shownText() const override
+    {
+        return hasShownText() ? bar()->sectionText(bar()->sectionCount() - 1) : QString();
+    }
 
-    QAccessible::Role role() const override { return bar()->isCounter() ? QAccessible::StaticText : QAccessible::Grouping; }
+    QAccessible::Role role() const override
+    {
+        return bar()->isCounter() ? QAccessible::StaticText : QAccessible::Grouping;
+    }
 
     QString text(QAccessible::Text t) const override
     {

@@ -4,7 +4,9 @@
 #include <QPainter>
 
 BevelPanel::BevelPanel(const QColor &fill, QList<Bevel> bevels, QWidget *parent)
-    : QWidget(parent), m_fill(fill), m_bevels(std::move(bevels))
+    : QWidget(parent)
+    , m_fill(fill)
+    , m_bevels(std::move(bevels))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
@@ -22,7 +24,9 @@ void BevelPanel::paintEvent(QPaintEvent *)
             continue;
         }
         const QColor topLeft = bevel.edge == Edge::Raised ? light : bevel.edge == Edge::Lowered ? shadow : Qt::black;
-        const QColor bottomRight = bevel.edge == Edge::Raised ? shadow : bevel.edge == Edge::Lowered ? light : Qt::black;
+        const QColor bottomRight = bevel.edge == Edge::Raised ? shadow
+            : bevel.edge == Edge::Lowered                     ? light
+                                                              : Qt::black;
         for (int i = 0; i < bevel.width; ++i) {
             painter.fillRect(r.left(), r.top(), r.width(), 1, topLeft);
             painter.fillRect(r.left(), r.top(), 1, r.height(), topLeft);

@@ -4,7 +4,9 @@
 #include <QStyleOptionButton>
 #include <QStylePainter>
 
-CaptionButton::CaptionButton(const QString &text, QWidget *parent) : QPushButton(text, parent) {}
+CaptionButton::CaptionButton(const QString &text, QWidget *parent) : QPushButton(text, parent)
+{
+}
 
 void CaptionButton::paintEvent(QPaintEvent *)
 {

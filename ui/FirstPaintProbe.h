@@ -6,4 +6,4 @@ class QWidget;
 namespace FirstPaintProbe {
 // Does nothing unless the environment variable is set.
 void watch(QWidget *window);
-}
+} // namespace FirstPaintProbe

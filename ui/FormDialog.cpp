@@ -8,7 +8,9 @@
 #include <QPushButton>
 #include <QScreen>
 
-FormDialog::FormDialog(QWidget *parent, Qt::WindowFlags flags) : QDialog(parent, flags) {}
+FormDialog::FormDialog(QWidget *parent, Qt::WindowFlags flags) : QDialog(parent, flags)
+{
+}
 
 QSize FormDialog::clientSizeFor(QSize outer)
 {
@@ -67,8 +69,7 @@ void FormDialog::keyPressEvent(QKeyEvent *event)
             if (auto *button = qobject_cast<QPushButton *>(focusWidget()); button && button->isEnabled())
                 button->click();
             break;
-        default:
-            QDialog::keyPressEvent(event);
+        default: QDialog::keyPressEvent(event);
         }
     });
 }

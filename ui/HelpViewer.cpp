@@ -25,9 +25,7 @@ const QString captionBase = QStringLiteral("Aide d'Orv Pendu");
 
 } // namespace
 
-HelpViewer::HelpViewer(QWidget *parent)
-    : QDialog(parent)
-    , m_index(HelpIndex::load(helpDirectory))
+HelpViewer::HelpViewer(QWidget *parent) : QDialog(parent), m_index(HelpIndex::load(helpDirectory))
 {
     setObjectName(QStringLiteral("helpViewer"));
     setWindowTitle(captionBase);
@@ -124,7 +122,8 @@ void HelpViewer::createToolBar()
     connect(m_browser, &QTextBrowser::forwardAvailable, m_forwardAction, &QAction::setEnabled);
 
     bar->addSeparator();
-    m_searchAction = bar->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView), QStringLiteral("Recherche"));
+    m_searchAction =
+        bar->addAction(style()->standardIcon(QStyle::SP_FileDialogContentsView), QStringLiteral("Recherche"));
     m_searchAction->setObjectName(QStringLiteral("searchAction"));
     m_searchAction->setToolTip(QStringLiteral("Chercher un mot clé"));
     m_searchAction->setCheckable(true);

@@ -4,7 +4,9 @@
 #include <QPainter>
 
 SvgPicture::SvgPicture(const QString &name, QSize pictureSize, QWidget *parent)
-    : QWidget(parent), m_name(name), m_pictureSize(pictureSize)
+    : QWidget(parent)
+    , m_name(name)
+    , m_pictureSize(pictureSize)
 {
 }
 

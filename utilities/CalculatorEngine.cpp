@@ -28,24 +28,18 @@ long double squareRoot(long double value)
 long double apply(Operator op, long double left, long double right)
 {
     switch (op) {
-    case Operator::Add:
-        return left + right;
-    case Operator::Subtract:
-        return left - right;
-    case Operator::Multiply:
-        return left * right;
-    case Operator::Divide:
-        return divide(left, right);
-    case Operator::None:
-        break;
+    case Operator::Add: return left + right;
+    case Operator::Subtract: return left - right;
+    case Operator::Multiply: return left * right;
+    case Operator::Divide: return divide(left, right);
+    case Operator::None: break;
     }
     return left;
 }
 
 } // namespace
 
-CalculatorEngine::CalculatorEngine(QObject *parent)
-    : QObject(parent)
+CalculatorEngine::CalculatorEngine(QObject *parent) : QObject(parent)
 {
 }
 

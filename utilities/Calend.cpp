@@ -121,17 +121,10 @@ void TCalendrier::Button1Click()
 bool TCalendrier::Calendar1KeyDown(int key)
 {
     switch (key) {
-    case Qt::Key_PageDown:
-        m_calendar1->NextMonth();
-        return true;
-    case Qt::Key_PageUp:
-        m_calendar1->PrevMonth();
-        return true;
-    case Qt::Key_Escape:
-        Button1Click();
-        return true;
-    default:
-        return false;
+    case Qt::Key_PageDown: m_calendar1->NextMonth(); return true;
+    case Qt::Key_PageUp: m_calendar1->PrevMonth(); return true;
+    case Qt::Key_Escape: Button1Click(); return true;
+    default: return false;
     }
 }
 

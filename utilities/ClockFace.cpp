@@ -1,7 +1,9 @@
 // The clock's states and their transitions.
 #include "ClockFace.h"
 
-ClockFace::ClockFace(TimeSource now) : m_now(std::move(now)) {}
+ClockFace::ClockFace(TimeSource now) : m_now(std::move(now))
+{
+}
 
 void ClockFace::showNow()
 {

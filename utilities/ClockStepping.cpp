@@ -20,16 +20,11 @@ struct FieldPlace
 FieldPlace placeOf(ClockField field)
 {
     switch (field) {
-    case ClockField::Hour:
-        return {0, 2, 2, 0, 23};
-    case ClockField::Minute:
-        return {3, 2, 2, 0, 59};
-    case ClockField::Day:
-        return {0, 2, 2, 1, 31};
-    case ClockField::Month:
-        return {3, 2, 2, 1, 12};
-    case ClockField::Year:
-        return {6, 4, 4, 1900, 2099};
+    case ClockField::Hour: return {0, 2, 2, 0, 23};
+    case ClockField::Minute: return {3, 2, 2, 0, 59};
+    case ClockField::Day: return {0, 2, 2, 1, 31};
+    case ClockField::Month: return {3, 2, 2, 1, 12};
+    case ClockField::Year: return {6, 4, 4, 1900, 2099};
     }
     return {0, 0, 0, 0, 0};
 }

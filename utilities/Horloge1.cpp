@@ -29,9 +29,10 @@ const QStringList SpokenFieldNames{QStringLiteral("Heure"), QStringLiteral("Minu
 } // namespace
 
 THorloge::THorloge(QWidget *parent, ClockFace::TimeSource now)
-    : FormDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint),
-      m_face(now ? std::move(now) : ClockFace::TimeSource([] { return QDateTime::currentDateTime(); }))
+    : FormDialog(parent,
+                 Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                     | Qt::WindowCloseButtonHint)
+    , m_face(now ? std::move(now) : ClockFace::TimeSource([] { return QDateTime::currentDateTime(); }))
 {
     setObjectName(QStringLiteral("Horloge"));
     setWindowTitle(QStringLiteral("Horloge"));

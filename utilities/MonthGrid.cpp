@@ -135,19 +135,18 @@ public:
         switch (t) {
         case QAccessible::Name:
             return widget()->accessibleName().isEmpty() ? QStringLiteral("Jours du mois") : widget()->accessibleName();
-        case QAccessible::Value:
-            return spokenDate(grid()->date());
+        case QAccessible::Value: return spokenDate(grid()->date());
         case QAccessible::Description:
             return QStringLiteral("Les flèches choisissent le jour, Page précédente et Page suivante le mois");
-        default:
-            return QAccessibleWidget::text(t);
+        default: return QAccessibleWidget::text(t);
         }
     }
 
     int childCount() const override { return int(m_children.size()); }
     QAccessibleInterface *child(int index) const override
     {
-        return index >= 0 && index < m_children.size() ? QAccessible::accessibleInterface(m_children.at(index)) : nullptr;
+        return index >= 0 && index < m_children.size() ? QAccessible::accessibleInterface(m_children.at(index))
+                                                       : nullptr;
     }
     int indexOfChild(const QAccessibleInterface *child) const override
     {
@@ -336,21 +335,11 @@ void MonthGrid::keyPressEvent(QKeyEvent *event)
 {
     int step = 0;
     switch (event->key()) {
-    case Qt::Key_Left:
-        step = -1;
-        break;
-    case Qt::Key_Right:
-        step = 1;
-        break;
-    case Qt::Key_Up:
-        step = -MonthPage::Columns;
-        break;
-    case Qt::Key_Down:
-        step = MonthPage::Columns;
-        break;
-    default:
-        QWidget::keyPressEvent(event);
-        return;
+    case Qt::Key_Left: step = -1; break;
+    case Qt::Key_Right: step = 1; break;
+    case Qt::Key_Up: step = -MonthPage::Columns; break;
+    case Qt::Key_Down: step = MonthPage::Columns; break;
+    default: QWidget::keyPressEvent(event); return;
     }
     const QDate target = m_date.addDays(step);
     if (target.month() == m_date.month())

@@ -22,7 +22,7 @@ QString monthHeader(const QDate &date)
 {
     // The month as the locale names it: French writes it in lower case.
     return french().standaloneMonthName(date.month(), QLocale::LongFormat) + QStringLiteral("  ")
-           + QString::number(date.year()).rightJustified(4, u'0');
+        + QString::number(date.year()).rightJustified(4, u'0');
 }
 
 QString MonthPage::dayHeader(int column)

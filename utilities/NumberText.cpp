@@ -87,8 +87,9 @@ Decimal exactDigits(long double magnitude)
     // A 64-bit significand times 2^k never needs more digits than this.
     const int precision = 90 + std::abs(binaryExponent);
     std::string buffer(std::size_t(precision) + 16, '\0');
-    const auto end = std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude,
-                                   std::chars_format::scientific, precision).ptr;
+    const auto end =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), magnitude, std::chars_format::scientific, precision)
+            .ptr;
     const std::string text(buffer.data(), end);
     const std::size_t e = text.find('e');
     Decimal result;

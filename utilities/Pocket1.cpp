@@ -57,22 +57,17 @@ const Key Keys[] = {
 
 // What a screen reader says for the keys whose caption is a sign or an abbreviation.
 const std::pair<const char *, const char *> SpokenKeyNames[] = {
-    {"Button10", "Virgule"},
-    {"Button11", "Égal"},
-    {"Button12", "Plus"},
-    {"Button13", "Moins"},
-    {"Button14", "Multiplier"},
-    {"Button15", "Diviser"},
-    {"Button16", "Inverse"},
-    {"Button17", "Racine carrée"},
-    {"Button18", "Effacer"},
+    {"Button10", "Virgule"}, {"Button11", "Égal"},          {"Button12", "Plus"},
+    {"Button13", "Moins"},   {"Button14", "Multiplier"},    {"Button15", "Diviser"},
+    {"Button16", "Inverse"}, {"Button17", "Racine carrée"}, {"Button18", "Effacer"},
 };
 
 } // namespace
 
 TPocket::TPocket(QWidget *parent)
-    : FormDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
-                          | Qt::WindowCloseButtonHint)
+    : FormDialog(parent,
+                 Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                     | Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("Pocket"));
     setWindowTitle(QStringLiteral("Calculatrice"));

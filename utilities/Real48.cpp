@@ -50,7 +50,7 @@ Real48 Real48::fromExtended(long double value)
 
 long double Real48::toExtended() const
 {
-    const long double magnitude = std::ldexp(static_cast<long double>(m_significand),
-                                             m_exponent - (SignificandBits - 1));
+    const long double magnitude =
+        std::ldexp(static_cast<long double>(m_significand), m_exponent - (SignificandBits - 1));
     return m_negative ? -magnitude : magnitude;
 }

@@ -75,9 +75,9 @@ int collatorCompare(std::string_view a, std::string_view b)
 
 int compareText(std::string_view a, std::string_view b)
 {
-    const int r = compareLetters(a.size(), b.size(),
-                                 [a](std::size_t i) { return static_cast<unsigned char>(a[i]); },
-                                 [b](std::size_t i) { return static_cast<unsigned char>(b[i]); });
+    const int r = compareLetters(
+        a.size(), b.size(), [a](std::size_t i) { return static_cast<unsigned char>(a[i]); },
+        [b](std::size_t i) { return static_cast<unsigned char>(b[i]); });
     return r != Unknown ? r : collatorCompare(a, b);
 }
 
@@ -91,8 +91,7 @@ bool equalText(std::string_view a, std::string_view b)
 int comparePlainOfScrambled(std::string_view a, std::string_view b)
 {
     const int r = compareLetters(
-        a.size(), b.size(),
-        [a](std::size_t i) { return static_cast<unsigned char>(Scramble::decryptAt(a[i], i + 1)); },
+        a.size(), b.size(), [a](std::size_t i) { return static_cast<unsigned char>(Scramble::decryptAt(a[i], i + 1)); },
         [b](std::size_t i) { return static_cast<unsigned char>(Scramble::decryptAt(b[i], i + 1)); });
     return r != Unknown ? r : collatorCompare(Decrypte(a), Decrypte(b));
 }

@@ -70,8 +70,10 @@ QWidget *TDico::createTopBar()
 {
     auto *bar = new QWidget(this);
     bar->setFixedHeight(TopBarHeight);
-    m_speedButton2 = arrowButton(bar, "SpeedButton2", QStringLiteral("arrow-left"), QStringLiteral("Lettre précédente"), 4);
-    m_speedButton1 = arrowButton(bar, "SpeedButton1", QStringLiteral("arrow-right"), QStringLiteral("Lettre suivante"), 29);
+    m_speedButton2 =
+        arrowButton(bar, "SpeedButton2", QStringLiteral("arrow-left"), QStringLiteral("Lettre précédente"), 4);
+    m_speedButton1 =
+        arrowButton(bar, "SpeedButton1", QStringLiteral("arrow-right"), QStringLiteral("Lettre suivante"), 29);
     m_button27 = new QPushButton(QStringLiteral("Fermer"), bar);
     m_button27->setObjectName(QStringLiteral("Button27"));
     m_button27->setGeometry(62, 4, 75, 25);

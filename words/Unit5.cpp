@@ -245,7 +245,8 @@ bool TRMots::eventFilter(QObject *watched, QEvent *event)
         const auto *mouse = static_cast<QMouseEvent *>(event);
         for (int p = 1; p <= WordSearch::Cells; ++p) {
             QLabel *cell = m_cells[std::size_t(p - 1)];
-            if (watched == cell && mouse->button() == Qt::LeftButton && cell->rect().contains(mouse->position().toPoint())) {
+            if (watched == cell && mouse->button() == Qt::LeftButton
+                && cell->rect().contains(mouse->position().toPoint())) {
                 ErrorReport::guarded(this, [this, p] { LabelClick(p); });
                 return true;
             }

@@ -89,17 +89,10 @@ void WordField::typeCharacter(QChar typed)
 {
     const WordTyping::Key key = WordTyping::filterKey(typed);
     switch (key.action) {
-    case WordTyping::Action::Insert:
-        insert(QString(key.character));
-        break;
-    case WordTyping::Action::Backspace:
-        backspace();
-        break;
-    case WordTyping::Action::Accept:
-        Q_EMIT enterPressed();
-        break;
-    case WordTyping::Action::Drop:
-        break;
+    case WordTyping::Action::Insert: insert(QString(key.character)); break;
+    case WordTyping::Action::Backspace: backspace(); break;
+    case WordTyping::Action::Accept: Q_EMIT enterPressed(); break;
+    case WordTyping::Action::Drop: break;
     }
 }
 

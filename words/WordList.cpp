@@ -107,12 +107,10 @@ void WordList::save(const QString &path) const
     if (m_fileUnread)
         throw OrvError(unreadFileText());
     switch (DataFile::save(path, content())) {
-    case DataFile::SaveResult::Saved:
-        return;
+    case DataFile::SaveResult::Saved: return;
     case DataFile::SaveResult::NotCreated:
         throw OrvError(QStringLiteral("Ne peut créer le fichier %1").arg(shownName(path)));
-    case DataFile::SaveResult::WriteFailed:
-        throw OrvError(QStringLiteral("Erreur d'écriture dans le flux"));
+    case DataFile::SaveResult::WriteFailed: throw OrvError(QStringLiteral("Erreur d'écriture dans le flux"));
     }
 }
 
