@@ -38,11 +38,8 @@ TAboutBox::TAboutBox(QWidget *parent) : FormDialog(parent)
     version->move(88, 40);
     version->adjustSize();
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
-    ok->setObjectName(QStringLiteral("OKButton"));
-    ok->setGeometry(136, 178, 65, 33);
+    auto *ok = addButton(this, QStringLiteral("OK"), "OKButton", {136, 178, 65, 33}, [this] { OKButtonClick(); });
     ok->setFocus();
-    connectGuarded(ok, &QPushButton::clicked, this, [this] { OKButtonClick(); });
     // OK is the only button and keeps the focus, so it is the default one too.
     setCancelButton(ok);
     // Centred on the screen at every opening, not over the main window as a dialog would be.

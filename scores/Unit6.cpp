@@ -39,15 +39,8 @@ void TFJoueur::createControls()
     m_edit1->setGeometry(16, 32, 193, 24);
     m_label1->setBuddy(m_edit1);
 
-    m_button1 = new QPushButton(QStringLiteral("Annuler"), this);
-    m_button1->setObjectName(QStringLiteral("Button1"));
-    m_button1->setGeometry(264, 16, 75, 25);
-    connectGuarded(m_button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-
-    m_button2 = new QPushButton(QStringLiteral("OK"), this);
-    m_button2->setObjectName(QStringLiteral("Button2"));
-    m_button2->setGeometry(264, 48, 75, 25);
-    connectGuarded(m_button2, &QPushButton::clicked, this, [this] { Button2Click(); });
+    m_button1 = addButton(this, QStringLiteral("Annuler"), "Button1", {264, 16, 75, 25}, [this] { Button1Click(); });
+    m_button2 = addButton(this, QStringLiteral("OK"), "Button2", {264, 48, 75, 25}, [this] { Button2Click(); });
 
     // Escape and the close box act as "Annuler"; Enter in the edit box presses nothing.
     setCancelButton(m_button1);

@@ -41,11 +41,8 @@ void TMeilleurs::createControls()
     bar->setGeometry(0, 0, width(), 33);
     m_panel1 = bar;
 
-    m_button1 = new QPushButton(QStringLiteral("Fermer"), m_panel1);
-    m_button1->setObjectName(QStringLiteral("Button1"));
-    m_button1->setGeometry(246, 4, 75, 25);
     // No cancel button: Escape has no effect in this window.
-    connectGuarded(m_button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    m_button1 = addButton(m_panel1, QStringLiteral("Fermer"), "Button1", {246, 4, 75, 25}, [this] { Button1Click(); });
 
     for (int r = 1; r <= Ranks; ++r) {
         const int top = RowTop + RowStep * (r - 1);

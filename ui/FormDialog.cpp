@@ -8,6 +8,16 @@
 #include <QPushButton>
 #include <QScreen>
 
+QPushButton *FormDialog::addButton(QWidget *parent, const QString &caption, const char *name, const QRect &geometry,
+                                   std::function<void()> onClick)
+{
+    auto *button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    connectGuarded(button, &QPushButton::clicked, this, std::move(onClick));
+    return button;
+}
+
 FormDialog::FormDialog(QWidget *parent, Qt::WindowFlags flags) : QDialog(parent, flags)
 {
 }

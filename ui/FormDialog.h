@@ -3,9 +3,11 @@
 
 #include <QDialog>
 #include <QPointer>
+#include <functional>
 
 class QAbstractButton;
 class QKeyEvent;
+class QPushButton;
 
 // What the windows share, so that each states only what differs:
 // - an opening runs FormShow then FormActivate once, whatever the window manager does with activation;
@@ -41,6 +43,11 @@ protected:
     void setCancelButton(QAbstractButton *button);
     void setCloseBoxButton(QAbstractButton *button);
     void setCentredOnScreen(bool centred) { m_centred = centred; }
+
+    // A push button at its fixed place, named as the window names it; a click runs onClick
+    // through the error report.
+    QPushButton *addButton(QWidget *parent, const QString &caption, const char *name, const QRect &geometry,
+                           std::function<void()> onClick);
 
     // A key the window uses itself, from wherever it comes, before Escape and Enter; true when used.
     virtual bool formKeyDown(QKeyEvent *event);

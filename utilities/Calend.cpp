@@ -53,20 +53,17 @@ void TCalendrier::createPanel()
     m_panel1->setObjectName(QStringLiteral("Panel1"));
     m_panel1->setGeometry(0, 0, width(), 96);
 
-    m_bitBtn1 = createButton(QStringLiteral("BitBtn1"), QStringLiteral("Mois"), 16);
+    m_bitBtn1 = createButton("BitBtn1", QStringLiteral("Mois"), 16, [this] { BitBtn1Click(); });
     m_bitBtn1->setIcon(Pictures::icon(QStringLiteral("month-previous"), QSize(16, 16)));
     m_bitBtn1->setAccessibleName(QStringLiteral("Mois précédent"));
-    connectGuarded(m_bitBtn1, &QPushButton::clicked, this, [this] { BitBtn1Click(); });
 
     // The triangle goes to the right of the caption.
-    m_bitBtn2 = createButton(QStringLiteral("BitBtn2"), QStringLiteral("Mois"), 126);
+    m_bitBtn2 = createButton("BitBtn2", QStringLiteral("Mois"), 126, [this] { BitBtn2Click(); });
     m_bitBtn2->setIcon(Pictures::icon(QStringLiteral("month-next"), QSize(16, 16)));
     m_bitBtn2->setLayoutDirection(Qt::RightToLeft);
     m_bitBtn2->setAccessibleName(QStringLiteral("Mois suivant"));
-    connectGuarded(m_bitBtn2, &QPushButton::clicked, this, [this] { BitBtn2Click(); });
 
-    m_button1 = createButton(QStringLiteral("Button1"), QStringLiteral("Fermer"), 262);
-    connectGuarded(m_button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    m_button1 = createButton("Button1", QStringLiteral("Fermer"), 262, [this] { Button1Click(); });
     setCancelButton(m_button1);
 
     m_label1 = new Readout(QStringLiteral("Mois affiché"), m_panel1);
@@ -77,11 +74,10 @@ void TCalendrier::createPanel()
     Palette::setTextColour(m_label1, Qt::red);
 }
 
-QPushButton *TCalendrier::createButton(const QString &name, const QString &caption, int left)
+QPushButton *TCalendrier::createButton(const char *name, const QString &caption, int left,
+                                       std::function<void()> onClick)
 {
-    auto *button = new QPushButton(caption, m_panel1);
-    button->setObjectName(name);
-    button->setGeometry(left, 10, 89, 33);
+    auto *button = addButton(m_panel1, caption, name, {left, 10, 89, 33}, std::move(onClick));
     button->installEventFilter(this);
     return button;
 }

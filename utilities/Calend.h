@@ -33,7 +33,7 @@ protected:
 
 private:
     void createPanel();
-    QPushButton *createButton(const QString &name, const QString &caption, int left);
+    QPushButton *createButton(const char *name, const QString &caption, int left, std::function<void()> onClick);
 
     QWidget *m_panel1 = nullptr;
     QPushButton *m_bitBtn1 = nullptr;

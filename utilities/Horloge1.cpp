@@ -114,15 +114,8 @@ void THorloge::createControls(QWidget *panel)
     connectGuarded(m_spinButton1, &SpinButton::upClick, this, [this] { SpinButton1UpClick(); });
     connectGuarded(m_spinButton1, &SpinButton::downClick, this, [this] { SpinButton1DownClick(); });
 
-    m_button2 = new QPushButton(QStringLiteral("Set"), panel);
-    m_button2->setObjectName(QStringLiteral("Button2"));
-    m_button2->setGeometry(228, 66, 37, 24);
-    connectGuarded(m_button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-
-    m_button1 = new QPushButton(QStringLiteral("Fermer"), panel);
-    m_button1->setObjectName(QStringLiteral("Button1"));
-    m_button1->setGeometry(162, 112, 86, 32);
-    connectGuarded(m_button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    m_button2 = addButton(panel, QStringLiteral("Set"), "Button2", {228, 66, 37, 24}, [this] { Button2Click(); });
+    m_button1 = addButton(panel, QStringLiteral("Fermer"), "Button1", {162, 112, 86, 32}, [this] { Button1Click(); });
     // Escape closes from every control, as the close box does.
     setCancelButton(m_button1);
 

@@ -25,17 +25,9 @@ void TAjout::createControls()
     m_edit1->setGeometry(16, 10, 255, 26);
     m_edit1->setAccessibleName(QStringLiteral("Mot"));
 
-    m_button1 = new QPushButton(QStringLiteral("OK"), this);
-    m_button1->setObjectName(QStringLiteral("Button1"));
-    m_button1->setGeometry(56, 46, 75, 25);
-
-    m_button2 = new QPushButton(QStringLiteral("Annuler"), this);
-    m_button2->setObjectName(QStringLiteral("Button2"));
-    m_button2->setGeometry(156, 46, 75, 25);
-
+    m_button1 = addButton(this, QStringLiteral("OK"), "Button1", {56, 46, 75, 25}, [this] { Button1Click(); });
+    m_button2 = addButton(this, QStringLiteral("Annuler"), "Button2", {156, 46, 75, 25}, [this] { Button2Click(); });
     connectGuarded(m_edit1, &WordField::enterPressed, this, [this] { Button1Click(); });
-    connectGuarded(m_button1, &QPushButton::clicked, this, [this] { Button1Click(); });
-    connectGuarded(m_button2, &QPushButton::clicked, this, [this] { Button2Click(); });
     // Escape and the close box both act as "Annuler".
     setCancelButton(m_button2);
 }

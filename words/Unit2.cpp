@@ -32,10 +32,8 @@ TStats::TStats(QWidget *parent) : FormDialog(parent)
         m_lines[i] = label;
     }
 
-    m_button1 = new QPushButton(QStringLiteral("OK"), this);
-    m_button1->setObjectName(QStringLiteral("Button1"));
-    m_button1->setGeometry(123, FirstLineTop + LinePitch * 8 + 10, 75, 25);
-    connectGuarded(m_button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    m_button1 = addButton(this, QStringLiteral("OK"), "Button1", {123, FirstLineTop + LinePitch * 8 + 10, 75, 25},
+                          [this] { Button1Click(); });
     // Escape and the close box both press "OK".
     setCancelButton(m_button1);
 

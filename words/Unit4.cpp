@@ -74,13 +74,10 @@ QWidget *TDico::createTopBar()
         arrowButton(bar, "SpeedButton2", QStringLiteral("arrow-left"), QStringLiteral("Lettre précédente"), 4);
     m_speedButton1 =
         arrowButton(bar, "SpeedButton1", QStringLiteral("arrow-right"), QStringLiteral("Lettre suivante"), 29);
-    m_button27 = new QPushButton(QStringLiteral("Fermer"), bar);
-    m_button27->setObjectName(QStringLiteral("Button27"));
-    m_button27->setGeometry(62, 4, 75, 25);
+    m_button27 = addButton(bar, QStringLiteral("Fermer"), "Button27", {62, 4, 75, 25}, [this] { Button27Click(); });
 
     connectGuarded(m_speedButton1, &QToolButton::clicked, this, [this] { SpeedButton1Click(); });
     connectGuarded(m_speedButton2, &QToolButton::clicked, this, [this] { SpeedButton2Click(); });
-    connectGuarded(m_button27, &QPushButton::clicked, this, [this] { Button27Click(); });
     // Escape and the close box both press "Fermer".
     setCancelButton(m_button27);
     return bar;

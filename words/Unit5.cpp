@@ -32,14 +32,6 @@ QFrame *frame(QWidget *parent, QRect geometry)
     return box;
 }
 
-QPushButton *button(QWidget *parent, const char *name, const QString &caption, QRect geometry)
-{
-    auto *b = new QPushButton(caption, parent);
-    b->setObjectName(QString::fromLatin1(name));
-    b->setGeometry(geometry);
-    return b;
-}
-
 } // namespace
 
 PatternCell::PatternCell(int position, QWidget *parent)
@@ -88,10 +80,9 @@ TRMots::TRMots(QWidget *parent) : FormDialog(parent)
     createResultFrame();
     createPalette();
 
-    auto *button2 = button(this, "Button2", QStringLiteral("Rechercher"), QRect(400, 287, 108, 23));
-    auto *button3 = button(this, "Button3", QStringLiteral("Fermer"), QRect(400, 312, 108, 23));
-    connectGuarded(button2, &QPushButton::clicked, this, [this] { Button2Click(); });
-    connectGuarded(button3, &QPushButton::clicked, this, [this] { Button3Click(); });
+    addButton(this, QStringLiteral("Rechercher"), "Button2", {400, 287, 108, 23}, [this] { Button2Click(); });
+    auto *button3 =
+        addButton(this, QStringLiteral("Fermer"), "Button3", {400, 312, 108, 23}, [this] { Button3Click(); });
     // "Fermer" is not a cancel button: Escape does nothing here, the close box closes as "Fermer" does.
     setCloseBoxButton(button3);
 
@@ -133,8 +124,7 @@ void TRMots::createPatternFrame()
         m_cells[std::size_t(p - 1)] = cell;
     }
 
-    auto *button1 = button(upper, "Button1", QStringLiteral("C"), QRect(472, 36, 24, 24));
-    connectGuarded(button1, &QPushButton::clicked, this, [this] { Button1Click(); });
+    addButton(upper, QStringLiteral("C"), "Button1", {472, 36, 24, 24}, [this] { Button1Click(); });
 }
 
 void TRMots::createResultFrame()
