@@ -1,7 +1,7 @@
 // The main window's handlers: start-up, shut-down, the game's input and the routing of the menus.
 #include "Main.h"
 
-#include "Accessibility.h"
+#include "AnnouncingArea.h"
 #include "CaptionButton.h"
 #include "ErrorReport.h"
 #include "HeaderBar.h"

@@ -1,7 +1,7 @@
 // The main window's controls, at the fixed places of its layout.
 #include "Main.h"
 
-#include "Accessibility.h"
+#include "AnnouncingArea.h"
 #include "CaptionButton.h"
 #include "ErrorReport.h"
 #include "Fonts.h"
@@ -9,6 +9,7 @@
 #include "Hints.h"
 #include "Palette.h"
 #include "Pictures.h"
+#include "Readout.h"
 #include "SvgPicture.h"
 
 #include <QLabel>

@@ -1,7 +1,10 @@
 // The interfaces of the program's own controls, and the factory that hands them to Qt.
 #include "Accessibility.h"
 
+#include "AnnouncingArea.h"
+#include "Decoration.h"
 #include "HeaderBar.h"
+#include "Readout.h"
 
 #include <QAccessibleWidget>
 
@@ -181,33 +184,4 @@ void Accessibility::notify(QAccessibleEvent *event)
 void Accessibility::setObserverForTests(std::function<void(QAccessibleEvent *)> observer)
 {
     ::observer() = std::move(observer);
-}
-
-Readout::Readout(const QString &name, QWidget *parent, QAccessible::Role role) : QLabel(parent), m_role(role)
-{
-    Accessibility::install();
-    setAccessibleName(name);
-}
-
-Decoration::Decoration(QWidget *parent) : QLabel(parent)
-{
-    Accessibility::install();
-}
-
-AnnouncingArea::AnnouncingArea(const QString &name, QWidget *parent) : QWidget(parent), m_name(name)
-{
-    Accessibility::install();
-}
-
-void AnnouncingArea::announce(const QString &text)
-{
-    m_announcement = text;
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    Accessibility::notify(&event);
-}
-
-void AnnouncingArea::endAnnouncement()
-{
-    if (!m_announcement.isEmpty())
-        announce(QString());
 }

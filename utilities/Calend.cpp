@@ -1,7 +1,6 @@
 // The calendar window: a teal panel with the month buttons and the header over the month grid.
 #include "Calend.h"
 
-#include "Accessibility.h"
 #include "BevelPanel.h"
 #include "ErrorReport.h"
 #include "Fonts.h"
@@ -9,6 +8,7 @@
 #include "MonthMove.h"
 #include "Palette.h"
 #include "Pictures.h"
+#include "Readout.h"
 
 #include <QKeyEvent>
 #include <QLabel>

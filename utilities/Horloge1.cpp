@@ -1,12 +1,13 @@
 // The clock window: a black panel with the time and date boxes, the field selector, the arrows and "Set".
 #include "Horloge1.h"
 
-#include "Accessibility.h"
 #include "BevelPanel.h"
+#include "Decoration.h"
 #include "ErrorReport.h"
 #include "Fonts.h"
 #include "Palette.h"
 #include "Pictures.h"
+#include "Readout.h"
 #include "SpinButton.h"
 
 #include <QButtonGroup>

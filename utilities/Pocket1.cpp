@@ -1,13 +1,14 @@
 // The calculator window: binds the display and the keys to the calculator engine.
 #include "Pocket1.h"
 
-#include "Accessibility.h"
 #include "BevelPanel.h"
 #include "CaptionButton.h"
+#include "Decoration.h"
 #include "ErrorReport.h"
 #include "Fonts.h"
 #include "Palette.h"
 #include "Pictures.h"
+#include "Readout.h"
 
 #include <QKeyEvent>
 #include <QLabel>

@@ -1,8 +1,8 @@
 // TRMots: the word search utility, words of a given length with given letters at given places.
 #pragma once
 
-#include "Accessibility.h"
 #include "FormDialog.h"
+#include "Readout.h"
 #include "WordSearch.h"
 
 #include <QStringListModel>

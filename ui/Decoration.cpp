@@ -1,0 +1,8 @@
+#include "Decoration.h"
+
+#include "Accessibility.h"
+
+Decoration::Decoration(QWidget *parent) : QLabel(parent)
+{
+    Accessibility::install();
+}
