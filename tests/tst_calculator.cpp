@@ -1,5 +1,5 @@
 // The calculator engine: key sequences, failing keys, the 6-byte real and the number texts.
-#include "../fuzz/CalculatorChecks.h"
+#include "CalculatorChecks.h"
 #include "CalculatorEngine.h"
 #include "NumberText.h"
 #include "OrvError.h"
