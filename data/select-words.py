@@ -42,10 +42,12 @@ def note(message):
 
 
 def read_aff(path):
-    """Return the suffix rules as {flag: [(strip, add, add_flags, cond_re, morph)]}.
-    Prefixes are only elisions (l', d') here, so they are not read."""
+    """Return the suffix rules as {flag: [(strip, add, add_flags, cond_re, morph)]},
+    and the prefix flags that can leave a stem unchanged as {flag: [add_flags]}
+    (unit stems such as gramme take SI prefixes; the other prefixes are elisions)."""
     directives = {}
     rules_by_flag = {}
+    unchanged = {}
     with open(path, encoding="utf-8") as f:
         lines = [l.rstrip("\n") for l in f]
     i = 0
@@ -58,7 +60,7 @@ def read_aff(path):
             directives[parts[0]] = parts[1]
         if parts[0] in ("SFX", "PFX") and len(parts) == 4 and parts[3].isdigit():
             kind, flag, count = parts[0], parts[1], int(parts[3])
-            rules = rules_by_flag.setdefault(flag, []) if kind == "SFX" else []
+            rules = rules_by_flag.setdefault(flag, [])
             for _ in range(count):
                 r = lines[i].split()
                 i += 1
@@ -66,13 +68,18 @@ def read_aff(path):
                 add, _, add_flags = r[3].partition("/")
                 add = "" if add == "0" else add
                 cond = r[4] if len(r) > 4 else "."
-                rules.append((strip, add, add_flags, cond_regex(cond), r[5:]))
+                if kind == "SFX":
+                    rules.append((strip, add, add_flags, cond_regex(cond), r[5:]))
+                elif strip == add == "" and cond == "." and "is:pl" not in r[5:]:
+                    unchanged.setdefault(flag, []).append(add_flags)
+            if not rules:
+                del rules_by_flag[flag]
     expected = {"FLAG": "long", "NEEDAFFIX": NEEDAFFIX, "FORBIDDENWORD": FORBIDDEN,
                 "KEEPCASE": KEEPCASE, "NOSUGGEST": NOSUGGEST}
     for key, value in expected.items():
         if directives.get(key) != value:
             fail(f"unexpected {key} in {path}: {directives.get(key)!r}")
-    return rules_by_flag
+    return rules_by_flag, unchanged
 
 
 def cond_regex(cond):
@@ -126,7 +133,7 @@ class Lexicon:
     plurals: {plural spelling: singular spelling} of the nouns
     names:   folded forms of the proper nouns"""
 
-    def __init__(self, dic_path, affixes):
+    def __init__(self, dic_path, rules):
         self.forms = {}
         self.inflected = collections.defaultdict(set)
         self.owners = collections.defaultdict(set)
@@ -137,7 +144,7 @@ class Lexicon:
             for line in f:
                 fields = line.split()
                 if fields:
-                    self._read(fields, affixes)
+                    self._read(fields, *rules)
 
     def _add(self, form, kind, inflected=()):
         # A stem wins over a derived reading of the same spelling.
@@ -154,7 +161,7 @@ class Lexicon:
         baleiner) counts for neither word."""
         return {form} | {f for f in self.inflected[form] if self.owners[f] <= {form}}
 
-    def _read(self, fields, affixes):
+    def _read(self, fields, affixes, unchanged):
         stem, _, flag_text = fields[0].partition("/")
         tags = fields[1:]
         pos = {t[3:] for t in tags if t.startswith("po:")}
@@ -176,6 +183,13 @@ class Lexicon:
                 self._add(stem, "plural-only")
             return
         derived = list(affixed(stem, flags, affixes))
+        # A prefix that leaves the stem as it is makes it a word of its own,
+        # with the suffixes that prefix brings (gramme, grammes).
+        for flag in sorted(flags & unchanged.keys()):
+            for add_flags in unchanged[flag]:
+                continued = split_flags(add_flags)
+                derived.append((stem, ["is:sg"], continued))
+                derived.extend(affixed(stem, continued, affixes))
         for form, _, _ in derived:
             self.owners[form].add(stem)
         if stands_alone(stem, flags, derived):
@@ -253,9 +267,16 @@ def write_list(name, words):
             out.write(w + "\n")
 
 
+def write_evidence(name, evidence):
+    """Lines 'WORD<TAB>form': each frequent word with its most frequent own form."""
+    with open(os.path.join(out_dir, name), "w", encoding="utf-8", newline="\n") as out:
+        for w in sorted(evidence):
+            out.write(w + "\t" + evidence[w] + "\n")
+
+
 def step(label, default, complete):
     """One line of the table of counts; '-' where a step does not apply."""
-    note(f"{label:<24} {default:>7} {complete:>9}")
+    note(f"{label:<34} {default:>7} {complete:>9}")
 
 
 def require_none(words, message):
@@ -295,8 +316,12 @@ for word, forms in spellings.items():
         kinds[min((lexicon.forms[f] for f in forms), key=KINDS.index)] += 1
 stems = {w for w, forms in spellings.items() if any(lexicon.forms[f] == "stem" for f in forms)}
 playable = {w for w in spellings if PLAYABLE.fullmatch(w)}
-frequent_words = {w for w in playable
-                  if any(lexicon.own_forms(f) & rank.keys() for f in spellings[w])}
+evidence = {}
+for w in playable:
+    seen = set().union(*(lexicon.own_forms(f) for f in spellings[w])) & rank.keys()
+    if seen:
+        evidence[w] = min(seen, key=rank.get)
+frequent_words = set(evidence)
 children_words = {w for w in playable if spellings[w] & children}
 frequent = {w for w in map(fold, frequent_forms) if PLAYABLE.fullmatch(w)}
 common = frequent_words | children_words
@@ -334,7 +359,7 @@ complete_list = playable - excluded.keys()
 plain_common = common - uncommon.keys()
 default_list = plain_common - excluded.keys()
 
-note(f"{'step':<24} {'default':>7} {'complete':>9}")
+note(f"{'step':<34} {'default':>7} {'complete':>9}")
 step("forms (letters A-Z)", len(spellings), len(spellings))
 step("  of them stems", len(stems), len(stems))
 step(f"{min_len} to {max_len} letters", len(playable), len(playable))
@@ -348,7 +373,7 @@ step("after exclusion", len(default_list), len(complete_list))
 children_all = {fold(t) for t in children if PLAYABLE.fullmatch(fold(t))}
 note(f"{len(children_words)} of the {len(children_all)} children's words of {min_len} to {max_len} "
      f"letters are dictionary words; {len(children_all & default_list)} are in the default list")
-note(f"{len(frequent)} of the {len(frequent_forms)} frequent forms have {min_len} to {max_len} letters; "
+note(f"{len(frequent)} of the {len(frequent_forms)} frequent forms have {min_len} to {max_len} letters once folded; "
      f"french-badwords-list flags {len(flagged)} words, {len(related)} are in the family of an "
      f"excluded word, {len(named)} frequent words are also proper nouns; exclus.txt holds "
      f"{len(excluded)} words, gardes.txt {len(kept)}, hors-defaut.txt {len(uncommon)}")
@@ -356,5 +381,5 @@ note(f"{len(frequent)} of the {len(frequent_forms)} frequent forms have {min_len
 os.makedirs(out_dir)
 write_list("mots.txt", default_list)
 write_list("mots-complet.txt", complete_list)
-write_list("frequents.txt", frequent)
+write_evidence("frequents.txt", evidence)
 write_list("enfants.txt", children_words)
