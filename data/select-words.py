@@ -129,7 +129,7 @@ class Lexicon:
     inflected: {spelling: spellings of that word's own forms}: an entry's
              stem has every form its flags derive (plurals, feminines,
              conjugations), a derived feminine its feminine forms
-    owners:  {spelling of any derived form: stems of the entries deriving it}
+    owners:  {spelling of any stem or derived form: stems of the entries giving it}
     plurals: {plural spelling: singular spelling} of the nouns
     names:   folded forms of the proper nouns"""
 
@@ -166,6 +166,11 @@ class Lexicon:
         tags = fields[1:]
         pos = {t[3:] for t in tags if t.startswith("po:")}
         flags = split_flags(flag_text)
+        # Every entry owns its forms, whatever it is (a form that an adverb
+        # or a name also spells is not a word's own).
+        derived = list(affixed(stem, flags, affixes))
+        for form in [stem] + [form for form, _, _ in derived]:
+            self.owners[form].add(stem)
         if PROPER & pos or stem[:1].isupper():
             self.names.add(fold(stem))
         if PROPER & pos or flags & {FORBIDDEN, KEEPCASE, NOSUGGEST}:
@@ -182,16 +187,15 @@ class Lexicon:
             if "nom" in pos and NEEDAFFIX not in flags:
                 self._add(stem, "plural-only")
             return
-        derived = list(affixed(stem, flags, affixes))
         # A prefix that leaves the stem as it is makes it a word of its own,
         # with the suffixes that prefix brings (gramme, grammes).
         for flag in sorted(flags & unchanged.keys()):
             for add_flags in unchanged[flag]:
                 continued = split_flags(add_flags)
                 derived.append((stem, ["is:sg"], continued))
-                derived.extend(affixed(stem, continued, affixes))
-        for form, _, _ in derived:
-            self.owners[form].add(stem)
+                for form, morph, form_flags in affixed(stem, continued, affixes):
+                    derived.append((form, morph, form_flags))
+                    self.owners[form].add(stem)
         if stands_alone(stem, flags, derived):
             self._add(stem, "stem", (form for form, _, _ in derived))
         if "nom" not in pos:
