@@ -146,7 +146,9 @@ class Lexicon:
                 if fields:
                     self._read(fields, *rules)
 
-    def _add(self, form, kind, inflected=()):
+    def add(self, form, kind, inflected=()):
+        """Records a form that can be a word of the lists, of the given kind,
+        with the spellings of its own inflected forms."""
         # A stem wins over a derived reading of the same spelling.
         if not (form.isalpha() and form == form.lower()):
             return
@@ -185,7 +187,7 @@ class Lexicon:
         # compound nouns; only nouns are taken.
         if "is:pl" in tags:
             if "nom" in pos and NEEDAFFIX not in flags:
-                self._add(stem, "plural-only")
+                self.add(stem, "plural-only")
             return
         # A prefix that leaves the stem as it is makes it a word of its own,
         # with the suffixes that prefix brings (gramme, grammes).
@@ -197,13 +199,13 @@ class Lexicon:
                     derived.append((form, morph, form_flags))
                     self.owners[form].add(stem)
         if stands_alone(stem, flags, derived):
-            self._add(stem, "stem", (form for form, _, _ in derived))
+            self.add(stem, "stem", (form for form, _, _ in derived))
         if "nom" not in pos:
             return
         feminines = [form for form, morph, _ in derived if "is:fem" in morph]
         for form, morph, _ in derived:
             if "is:fem" in morph and "is:sg" in morph and form != stem:
-                self._add(form, "feminine", feminines)
+                self.add(form, "feminine", feminines)
             if "is:pl" in morph:
                 single = stem if "is:fem" not in morph else form[:-1]
                 self.plurals.setdefault(form, single)
@@ -304,7 +306,7 @@ children = children_tokens(typing_path, vocab_path)
 for plural in sorted(children & lexicon.plurals.keys()):
     single = lexicon.plurals[plural]
     if plural in rank and rank[plural] < rank.get(single, len(rank)):
-        lexicon._add(plural, "children's plural")
+        lexicon.add(plural, "children's plural")
 
 # Every form, by its folded word; a word is frequent or a children's word when
 # one of the spellings it comes from is, accents included.
