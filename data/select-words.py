@@ -93,20 +93,27 @@ def split_flags(flags):
 
 
 def affixed(stem, flags, affixes):
-    """(form, morph tags, flags of the form) for every suffix rule of the entry."""
+    """(form, morph tags, flags of the form) for every suffix rule of the entry,
+    the form with its ligatures written out."""
     for flag in sorted(flags):
         for strip, add, add_flags, cond, morph in affixes.get(flag, ()):
             if cond.search(stem) and stem.endswith(strip):
-                yield stem[:len(stem) - len(strip)] + add, morph, split_flags(add_flags)
+                form = stem[:len(stem) - len(strip)] + add
+                yield written_out(form), morph, split_flags(add_flags)
 
 
 LIGATURES = {"œ": "oe", "Œ": "OE", "æ": "ae", "Æ": "AE"}
 
 
+def written_out(word):
+    """Œ and Æ written as two letters, as the frequent forms often are."""
+    return "".join(LIGATURES.get(c, c) for c in word)
+
+
 def spelling(word):
     """Lower case, ligatures written out: the form compared with the frequent
     forms, which keeps its accents ("cœur" and "coeur" are one spelling)."""
-    return "".join(LIGATURES.get(c, c) for c in word).lower()
+    return written_out(word).lower()
 
 
 def fold(word):
@@ -164,13 +171,14 @@ class Lexicon:
         return {form} | {f for f in self.inflected[form] if self.owners[f] <= {form}}
 
     def _read(self, fields, affixes, unchanged):
-        stem, _, flag_text = fields[0].partition("/")
+        raw, _, flag_text = fields[0].partition("/")
+        stem = written_out(raw)
         tags = fields[1:]
         pos = {t[3:] for t in tags if t.startswith("po:")}
         flags = split_flags(flag_text)
         # Every entry owns its forms, whatever it is (a form that an adverb
         # or a name also spells is not a word's own).
-        derived = list(affixed(stem, flags, affixes))
+        derived = list(affixed(raw, flags, affixes))
         for form in [stem] + [form for form, _, _ in derived]:
             self.owners[form].add(stem)
         if PROPER & pos or stem[:1].isupper():
@@ -195,7 +203,7 @@ class Lexicon:
             for add_flags in unchanged[flag]:
                 continued = split_flags(add_flags)
                 derived.append((stem, ["is:sg"], continued))
-                for form, morph, form_flags in affixed(stem, continued, affixes):
+                for form, morph, form_flags in affixed(raw, continued, affixes):
                     derived.append((form, morph, form_flags))
                     self.owners[form].add(stem)
         if stands_alone(stem, flags, derived):

@@ -150,6 +150,7 @@ void TestVocabulary::derivedFormsAreWordsOfTheirOwn_data()
     QTest::newRow("plural-only noun") << QStringLiteral("FIANCAILLES") << true << true;
     QTest::newRow("children's plural") << QStringLiteral("CISEAUX") << true << true;
     QTest::newRow("children's word rare in films") << QStringLiteral("HERISSON") << true << true;
+    QTest::newRow("stem with a ligature") << QStringLiteral("CHOEUR") << true << true;
     QTest::newRow("rare feminine of bûcheron/F+") << QStringLiteral("BUCHERONNE") << false << true;
     QTest::newRow("frequent only as a verb form") << QStringLiteral("ECLAIRE") << false << true;
     QTest::newRow("variant of an excluded word") << QStringLiteral("PEQUENOT") << false << false;
