@@ -48,15 +48,18 @@ private Q_SLOTS:
     void shippedWordFileHoldsOnlyPlayableWords();
     void shippedWordFileIsTheScrambledPlainList_data();
     void shippedWordFileIsTheScrambledPlainList();
-    void defaultWordsAreFrequentAndInTheCompleteList();
+    void defaultWordsAreFrequentOrChildrensAndInTheCompleteList();
+    void wordsStartingLikeAnExcludedWordHaveADecision();
+    void derivedFormsAreWordsOfTheirOwn_data();
+    void derivedFormsAreWordsOfTheirOwn();
 };
 
 void TestVocabulary::shippedWordFileHoldsOnlyPlayableWords_data()
 {
     QTest::addColumn<QString>("file");
     QTest::addColumn<int>("atLeast");
-    QTest::newRow("default") << QStringLiteral("Pendu.dat") << 6000;
-    QTest::newRow("complete") << QStringLiteral("Pendu-complet.dat") << 40000;
+    QTest::newRow("default") << QStringLiteral("Pendu.dat") << 8000;
+    QTest::newRow("complete") << QStringLiteral("Pendu-complet.dat") << 50000;
 }
 
 void TestVocabulary::shippedWordFileHoldsOnlyPlayableWords()
@@ -104,18 +107,63 @@ void TestVocabulary::shippedWordFileIsTheScrambledPlainList()
     QCOMPARE(expected.content(), readBytes(dataFile(qPrintable(scrambled))));
 }
 
-// The default list keeps only frequent forms that a player reads as words, not as names.
-void TestVocabulary::defaultWordsAreFrequentAndInTheCompleteList()
+// The default list keeps words frequent themselves or named by a children's list, not read as names.
+void TestVocabulary::defaultWordsAreFrequentOrChildrensAndInTheCompleteList()
 {
     const WordSet frequent = wordsOf("frequents.txt");
-    const WordSet names = wordsOf("hors-defaut.txt");
+    const WordSet children = wordsOf("enfants.txt");
+    const WordSet setAside = wordsOf("hors-defaut.txt");
     const WordSet complete = unscrambled("Pendu-complet.dat");
-    QVERIFY(frequent.size() > 10000 && names.count("ALEXANDRA"));
+    QVERIFY(frequent.size() > 8000 && children.size() > 1000 && setAside.count("ALEXANDRA"));
     for (const std::string &word : unscrambled("Pendu.dat")) {
-        QVERIFY2(frequent.count(word), word.c_str());
-        QVERIFY2(!names.count(word), word.c_str());
+        QVERIFY2(frequent.count(word) || children.count(word), word.c_str());
+        QVERIFY2(!setAside.count(word), word.c_str());
         QVERIFY2(complete.count(word), word.c_str());
     }
+}
+
+// An excluded word brings up every word that starts with all but its last three letters (at least five):
+// its variants and derived words. Each one kept in a list must have been read and kept on purpose.
+void TestVocabulary::wordsStartingLikeAnExcludedWordHaveADecision()
+{
+    const WordSet excluded = wordsOf("exclus.txt");
+    const WordSet kept = wordsOf("gardes.txt");
+    const WordSet setAside = wordsOf("hors-defaut.txt");
+    std::set<std::string> roots;
+    for (const std::string &word : excluded)
+        roots.insert(word.substr(0, std::max<size_t>(5, word.size() - 3)));
+    QVERIFY(roots.count("PEQUEN") && roots.count("PARTO"));
+    const WordSet complete = unscrambled("Pendu-complet.dat");
+    for (const std::string &root : roots) {
+        for (auto it = complete.lower_bound(root); it != complete.end() && it->rfind(root, 0) == 0; ++it)
+            QVERIFY2(kept.count(*it) || setAside.count(*it), (*it + " starts like an excluded word").c_str());
+    }
+}
+
+void TestVocabulary::derivedFormsAreWordsOfTheirOwn_data()
+{
+    QTest::addColumn<QString>("word");
+    QTest::addColumn<bool>("inDefault");
+    QTest::addColumn<bool>("inComplete");
+    QTest::newRow("feminine of plant/F.") << QStringLiteral("PLANTE") << true << true;
+    QTest::newRow("feminine of prince/F+") << QStringLiteral("PRINCESSE") << true << true;
+    QTest::newRow("plural-only noun") << QStringLiteral("FIANCAILLES") << true << true;
+    QTest::newRow("children's plural") << QStringLiteral("CISEAUX") << true << true;
+    QTest::newRow("children's word rare in films") << QStringLiteral("HERISSON") << true << true;
+    QTest::newRow("stem with a ligature") << QStringLiteral("CHOEUR") << true << true;
+    QTest::newRow("rare feminine of bûcheron/F+") << QStringLiteral("BUCHERONNE") << false << true;
+    QTest::newRow("frequent only as a verb form") << QStringLiteral("ECLAIRE") << false << true;
+    QTest::newRow("variant of an excluded word") << QStringLiteral("PEQUENOT") << false << false;
+}
+
+void TestVocabulary::derivedFormsAreWordsOfTheirOwn()
+{
+    QFETCH(QString, word);
+    QFETCH(bool, inDefault);
+    QFETCH(bool, inComplete);
+    const std::string w = word.toStdString();
+    QCOMPARE(bool(wordsOf("mots.txt").count(w)), inDefault);
+    QCOMPARE(bool(wordsOf("mots-complet.txt").count(w)), inComplete);
 }
 
 QTEST_GUILESS_MAIN(TestVocabulary)
