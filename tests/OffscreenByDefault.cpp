@@ -1,4 +1,5 @@
 // Linked into every test program: run by hand without a platform chosen, a test runs offscreen.
+#include <QByteArray>
 #include <QtGlobal>
 
 namespace {

@@ -1,6 +1,7 @@
 // The About box: where it opens and the three ways it closes.
 #include "About.h"
 #include "Fonts.h"
+#include "TestSupport.h"
 
 #include <QPushButton>
 #include <QScreen>

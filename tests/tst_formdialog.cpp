@@ -6,6 +6,7 @@
 #include "FormDialog.h"
 #include "Horloge1.h"
 #include "Pocket1.h"
+#include "TestSupport.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit4.h"
