@@ -1,5 +1,6 @@
 # The two kinds of library of the program. Each folder declares its own; the tests link them all
-# through the global property ORV_LIBRARIES, the logic tests only their own.
+# through the global property ORV_LIBRARIES, the logic tests only their own; ORV_LOGIC_LIBRARIES
+# lists the logic ones, each of which has a test program and the fence probes.
 #   orv_logic_library(NAME SOURCES … [LINKS …])   QtCore and orv_core only: no widget header reaches it.
 #   orv_window_library(NAME SOURCES … [LINKS …])  windows and widgets over the ui/ layer.
 
@@ -13,6 +14,7 @@ endfunction()
 
 macro(orv_logic_library name)
     orv_library(${name} "Qt6::Core;orv_core" ${ARGN})
+    set_property(GLOBAL APPEND PROPERTY ORV_LOGIC_LIBRARIES ${name})
 endmacro()
 
 macro(orv_window_library name)

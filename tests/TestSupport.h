@@ -193,6 +193,13 @@ inline Session::Guard collectingGuard(QStringList &errors)
 #include <QTimer>
 #include <QWidget>
 
+// Makes a shown window the active one and waits for it: activation reaches the window as an event.
+inline bool activate(QWidget *window)
+{
+    window->activateWindow();
+    return QTest::qWaitForWindowActive(window);
+}
+
 // Runs open, which shows a modal window and waits for it, and runs answer on that window once it
 // is up. A window still open after answer, whatever answer did or failed, is closed and fails the
 // test: a failed check never leaves a dialog waiting for CTest's time-out.

@@ -175,7 +175,7 @@ QWidget *TestAccessibility::open(const QString &window)
     };
     m_window.reset(makers.at(window)());
     m_window->show();
-    QApplication::setActiveWindow(m_window.get());
+    m_window->activateWindow();
     if (!QTest::qWaitForWindowActive(m_window.get()))
         return nullptr;
     // Typed after the opening, which clears the display.
@@ -349,7 +349,7 @@ void TestAccessibility::endOfGameIsAnnouncedWhereTheFocusIs()
 {
     auto *main = qobject_cast<TMainForm *>(open(QStringLiteral("main window")));
     QVERIFY(main);
-    QApplication::setActiveWindow(main);
+    main->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(main));
     QWidget *area = main->findChild<QWidget *>(QStringLiteral("ClientArea"));
     QCOMPARE(QApplication::focusWidget(), area);

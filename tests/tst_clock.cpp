@@ -1,9 +1,7 @@
-// Tests of the clock: the stepping of its fields, and the window's running and setting modes.
-#include "ClockStepping.h"
+// Tests of the clock window: its running and setting modes, and the arrows and keys that step its fields.
 #include "ErrorReport.h"
 #include "Fonts.h"
 #include "Horloge1.h"
-#include "OrvError.h"
 #include "TestSupport.h"
 
 #include <QLabel>
@@ -13,8 +11,6 @@
 #include <QToolButton>
 #include <QtTest>
 
-Q_DECLARE_METATYPE(ClockField)
-
 class TestClock : public QObject
 {
     Q_OBJECT
@@ -22,9 +18,6 @@ class TestClock : public QObject
 private slots:
     void initTestCase();
     void init();
-
-    void fieldSteps_data();
-    void fieldSteps();
 
     void modesFollowActivationAndSet_data();
     void modesFollowActivationAndSet();
@@ -61,61 +54,12 @@ void TestClock::init()
 void TestClock::open(THorloge &clock)
 {
     clock.show();
-    QApplication::setActiveWindow(&clock);
+    QVERIFY(activate(&clock));
 }
 
 void TestClock::click(THorloge &clock, const QString &name)
 {
     QTest::mouseClick(clock.findChild<QAbstractButton *>(name), Qt::LeftButton);
-}
-
-void TestClock::fieldSteps_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<ClockField>("field");
-    QTest::addColumn<int>("delta");
-    // The stepped text, or the error's text.
-    QTest::addColumn<QString>("stepped");
-
-    QTest::newRow("hour 23 up stays 23") << "23:10:05" << ClockField::Hour << 1 << "23:10:05";
-    QTest::newRow("hour 00 down stays 00") << "00:10:05" << ClockField::Hour << -1 << "00:10:05";
-    QTest::newRow("hour 10 down gives 09") << "10:10:05" << ClockField::Hour << -1 << "09:10:05";
-    QTest::newRow("hour read after a leading space") << " 9:10:05" << ClockField::Hour << 1 << "10:10:05";
-    QTest::newRow("minute 59 up stays 59, no carry") << "18:59:05" << ClockField::Minute << 1 << "18:59:05";
-    QTest::newRow("minute up leaves the seconds") << "18:23:59" << ClockField::Minute << 1 << "18:24:59";
-    QTest::newRow("day 31 up stays 31 in February") << "31/02/98" << ClockField::Day << 1 << "31/02/98";
-    QTest::newRow("day 28 up gives 29/02 of any year") << "28/02/2027" << ClockField::Day << 1 << "29/02/2027";
-    QTest::newRow("day 01 down stays 01") << "01/10/2027" << ClockField::Day << -1 << "01/10/2027";
-    QTest::newRow("month 12 up stays 12") << "20/12/2027" << ClockField::Month << 1 << "20/12/2027";
-    QTest::newRow("month 01 down stays 01") << "20/01/2027" << ClockField::Month << -1 << "20/01/2027";
-    QTest::newRow("two-digit year up") << "20/10/98" << ClockField::Year << 1 << "20/10/1999";
-    QTest::newRow("two-digit year down") << "20/10/98" << ClockField::Year << -1 << "20/10/1997";
-    QTest::newRow("year 00 reads as 1900") << "20/10/00" << ClockField::Year << 1 << "20/10/1901";
-    QTest::newRow("year 00 down stays 1900") << "20/10/00" << ClockField::Year << -1 << "20/10/1900";
-    QTest::newRow("year 0099 reads as 1999") << "20/10/0099" << ClockField::Year << 1 << "20/10/2000";
-    QTest::newRow("year 2099 up stays 2099") << "20/10/2099" << ClockField::Year << 1 << "20/10/2099";
-    QTest::newRow("year 1900 down stays 1900") << "20/10/1900" << ClockField::Year << -1 << "20/10/1900";
-    QTest::newRow("hour without its leading zero")
-        << "9:05:00" << ClockField::Hour << 1 << "'9:' n'est pas une valeur entière correcte";
-    QTest::newRow("minute with a trailing space")
-        << "18:5 :00" << ClockField::Minute << 1 << "'5 ' n'est pas une valeur entière correcte";
-    QTest::newRow("no year at all") << "20/10/" << ClockField::Year << 1 << "'' n'est pas une valeur entière correcte";
-}
-
-void TestClock::fieldSteps()
-{
-    QFETCH(QString, text);
-    QFETCH(ClockField, field);
-    QFETCH(int, delta);
-    QFETCH(QString, stepped);
-
-    QString result;
-    try {
-        result = stepClockField(text, field, delta);
-    } catch (const OrvError &e) {
-        result = e.text();
-    }
-    QCOMPARE(result, stepped);
 }
 
 // Each step first lets one second pass, so a refreshed text shows it.
@@ -151,7 +95,7 @@ void TestClock::modesFollowActivationAndSet()
         else if (step == QLatin1String("tick"))
             clock.Timer1Timer();
         else if (step == QLatin1String("leave"))
-            QApplication::setActiveWindow(&m_otherWindow);
+            QVERIFY(activate(&m_otherWindow));
         else
             click(clock, step == QLatin1String("Set") ? QStringLiteral("Button2") : QStringLiteral("Button1"));
     }

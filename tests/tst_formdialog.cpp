@@ -6,6 +6,7 @@
 #include "FormDialog.h"
 #include "Horloge1.h"
 #include "Pocket1.h"
+#include "TestSupport.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit4.h"
@@ -112,7 +113,7 @@ void TestFormDialog::cleanupTestCase()
 void TestFormDialog::open(QDialog &window)
 {
     window.show();
-    QApplication::setActiveWindow(&window);
+    QVERIFY(activate(&window));
 }
 
 void TestFormDialog::keysAndCloseBoxPressTheRightButton_data()
@@ -177,9 +178,9 @@ void TestFormDialog::formActivateRunsOncePerOpening()
         if (step == QLatin1String("open"))
             open(form);
         else if (step == QLatin1String("leave"))
-            QApplication::setActiveWindow(&m_otherWindow);
+            QVERIFY(activate(&m_otherWindow));
         else if (step == QLatin1String("back"))
-            QApplication::setActiveWindow(&form);
+            QVERIFY(activate(&form));
         else
             form.close();
     }

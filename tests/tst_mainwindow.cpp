@@ -290,7 +290,7 @@ void TestMainWindow::letterPlaysAfterTheMenusAreLeft()
     QFETCH(int, tries);
 
     start(wordFile({"MAISON"}));
-    QApplication::setActiveWindow(m_window.get());
+    m_window->activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     QTest::keyClick(m_window.get(), Qt::Key_F2);
     QTest::keyClick(QApplication::focusWidget(), 'b');

@@ -132,7 +132,7 @@ void TestPlayerDialogs::keysPressOnlyTheFocusedButton()
 
     TFJoueur dialog;
     dialog.show();
-    QApplication::setActiveWindow(&dialog);
+    QVERIFY(activate(&dialog));
     QCOMPARE(dialog.focusWidget()->objectName(), QStringLiteral("Edit1"));
     auto *target = dialog.findChild<QWidget *>(control);
     target->setFocus();
@@ -141,7 +141,7 @@ void TestPlayerDialogs::keysPressOnlyTheFocusedButton()
     QCOMPARE(dialog.OkPressed(), okPressed);
 
     dialog.show();
-    QApplication::setActiveWindow(&dialog);
+    QVERIFY(activate(&dialog));
     QCOMPARE(dialog.focusWidget(), target);
 }
 
@@ -150,7 +150,7 @@ void TestPlayerDialogs::onlyTheFocusedButtonShowsAsDefault()
 {
     TFJoueur dialog;
     dialog.show();
-    QApplication::setActiveWindow(&dialog);
+    QVERIFY(activate(&dialog));
     const auto shownAsDefault = [&dialog] {
         QStringList names;
         for (const QPushButton *button : dialog.findChildren<QPushButton *>()) {

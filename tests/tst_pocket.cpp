@@ -65,14 +65,14 @@ void TestPocket::initTestCase()
 void TestPocket::init()
 {
     m_errors.clear();
-    QApplication::setActiveWindow(&m_otherWindow);
+    QVERIFY(activate(&m_otherWindow));
 }
 
 // Opening as the main window does: shown, then activated.
 void TestPocket::open(TPocket &pocket)
 {
     pocket.show();
-    QApplication::setActiveWindow(&pocket);
+    pocket.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&pocket));
 }
 
@@ -192,7 +192,7 @@ void TestPocket::openingClearsAndFocusesEquals()
     type(pocket, beforeClosing);
     key(pocket, "Button16")->setFocus();
     QTest::keyClick(pocket.focusWidget(), Qt::Key_Escape);
-    QApplication::setActiveWindow(&m_otherWindow);
+    QVERIFY(activate(&m_otherWindow));
 
     open(pocket);
     QCOMPARE(focusName(pocket), "Button11");
@@ -206,8 +206,8 @@ void TestPocket::errorBoxReturningTheActivationKeepsTheDisplay()
     TPocket pocket;
     open(pocket);
     type(pocket, "5+1,,2=");
-    QApplication::setActiveWindow(&m_otherWindow);
-    QApplication::setActiveWindow(&pocket);
+    QVERIFY(activate(&m_otherWindow));
+    pocket.activateWindow();
     QVERIFY(QTest::qWaitForWindowActive(&pocket));
     type(pocket, "=");
     QCOMPARE(m_errors, QStringList(2, NotANumber.arg("1,,2")));
