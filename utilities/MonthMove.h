@@ -7,7 +7,7 @@
 // One month back (-1) or forward (+1), the day cut to the new month's length.
 QDate moveMonth(const QDate &date, int months);
 
-// The French month name with a capital, two spaces and the four-digit year: "Février  2028".
+// The French month name in lower case, two spaces and the four-digit year: "février  2028".
 QString monthHeader(const QDate &date);
 
 namespace MonthPage {
