@@ -81,6 +81,12 @@ bool DataFile::readBlocks(QFile &file, const std::function<bool(std::string_view
     }
 }
 
+qint64 DataFile::leadingData(QFile &file)
+{
+    const off_t hole = lseek(file.handle(), 0, SEEK_HOLE);
+    return hole < 0 ? file.size() : qint64(hole);
+}
+
 QString DataFile::folderOf(const QString &path)
 {
     const QFileInfo info(path);

@@ -23,6 +23,9 @@ bool openForReading(QFile &file, const QString &path);
 bool readBlocks(QFile &file, const std::function<bool(std::string_view)> &bytes,
                 const std::function<bool(qint64)> &zeros);
 
+// How many bytes the open file holds before its first hole, or before its end when it has none.
+qint64 leadingData(QFile &file);
+
 enum class SaveResult { Saved, NotCreated, WriteFailed, FolderNotWritable };
 // Writes the bytes to a temporary file beside the old one, then renames it over the old one,
 // which stays whole on any failure and at a kill at any moment. Never writes in place: when the

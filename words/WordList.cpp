@@ -126,6 +126,10 @@ void WordList::load(const QString &path)
         if (!DataFile::openForReading(file, path))
             throw OrvError(QStringLiteral("Ne peut ouvrir le fichier %1").arg(shownName(path)));
         LineSplitter lines(*this, MaxKeptLine);
+        // Room for the usual lines of 8 bytes and more, so that the list grows without copies; a
+        // zero byte ends the text, so a hole's bytes never become entries.
+        constexpr qint64 MostReserved = 1 << 24;
+        m_entries.reserve(std::size_t(std::min(DataFile::leadingData(file) / 8, MostReserved)));
         const auto bytes = [&lines](std::string_view block) { return lines.feed(block); };
         // A hole reads as zero bytes, and the first one ends the text.
         const auto hole = [&lines](qint64) { return lines.feed(std::string_view("", 1)); };
