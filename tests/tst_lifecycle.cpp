@@ -219,7 +219,8 @@ private slots:
 private:
     QString path(const char *name) const { return QDir(m_folder).filePath(QLatin1String(name)); }
     // The environment of a game whose runtime folder is this test's own.
-    QProcessEnvironment environment(const QString &runtime = QString()) const;
+    QProcessEnvironment environment(const QString &runtime = QString(),
+                                    QProcessEnvironment base = QProcessEnvironment::systemEnvironment()) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<QTemporaryDir> m_runtime;
@@ -234,11 +235,10 @@ void TestLifecycle::init()
     QVERIFY(writeBytes(path("Pendu.dat"), wordFile({"MAISON"})));
 }
 
-QProcessEnvironment TestLifecycle::environment(const QString &runtime) const
+QProcessEnvironment TestLifecycle::environment(const QString &runtime, QProcessEnvironment base) const
 {
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.isEmpty() ? m_runtime->path() : runtime);
-    return environment;
+    base.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.isEmpty() ? m_runtime->path() : runtime);
+    return base;
 }
 
 // Logout and a closed terminal end the game as its window's closing does: ranked, both files written.
@@ -351,6 +351,7 @@ void TestLifecycle::oneGameAFolder_data()
 {
     QTest::addColumn<QString>("setting");
     QTest::newRow("first game running: the second brings its window forward") << QStringLiteral("raise");
+    QTest::newRow("the same on an X server") << QStringLiteral("raise on X");
     QTest::newRow("first game unreachable: the second refuses and names the lock") << QStringLiteral("unreachable");
     QTest::newRow("folder that cannot hold a lock: the second still brings the first forward")
         << QStringLiteral("read-only");
@@ -360,6 +361,14 @@ void TestLifecycle::oneGameAFolder_data()
 void TestLifecycle::oneGameAFolder()
 {
     QFETCH(QString, setting);
+    std::unique_ptr<XServer> server;
+    QProcessEnvironment base = QProcessEnvironment::systemEnvironment();
+    if (setting == QLatin1String("raise on X")) {
+        server = std::make_unique<XServer>();
+        if (server->display().isEmpty())
+            QSKIP("No X server (Xvfb) to run the program on.");
+        base = server->environment();
+    }
     std::unique_ptr<SmallFileSystem> readOnly;
     if (setting == QLatin1String("read-only")) {
         readOnly = std::make_unique<SmallFileSystem>(m_dir->filePath(QStringLiteral("ro")), "size=1m,mode=0755");
@@ -374,7 +383,7 @@ void TestLifecycle::oneGameAFolder()
 
     // Where nothing can be written, a changed list would keep the first game from ending.
     const QStringList steps = readOnly ? QStringList{"play", "aside"} : QStringList{"play", "add=ORNITHORYNQUE", "aside"};
-    auto first = std::make_unique<Game>(m_folder, steps, environment());
+    auto first = std::make_unique<Game>(m_folder, steps, environment(QString(), base));
     const QString score = first->waitFor(QStringLiteral("score "));
     QCOMPARE(first->waitFor(QStringLiteral("ready")), QStringLiteral("ready"));
     QCOMPARE(QFileInfo::exists(path("Orvpendu.lock")), !readOnly);
@@ -389,7 +398,7 @@ void TestLifecycle::oneGameAFolder()
 
     // Unreachable: its runtime folder is another, so only the lock in the folder meets the first game.
     QTemporaryDir otherRuntime;
-    Game second(m_folder, {}, environment(setting == QLatin1String("unreachable") ? otherRuntime.path() : QString()));
+    Game second(m_folder, {}, environment(setting == QLatin1String("unreachable") ? otherRuntime.path() : QString(), base));
     if (setting == QLatin1String("killed")) {
         QCOMPARE(second.waitFor(QStringLiteral("ready")), QStringLiteral("ready"));
         second.signal(SIGTERM);

@@ -5,8 +5,8 @@
 #include "OrvError.h"
 #include "TextCollation.h"
 
-#include <QFile>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
 #include <cstring>
@@ -121,10 +121,11 @@ private:
 void WordList::load(const QString &path)
 {
     // Whatever ends the reading, no memory included, the words not read are never saved over.
+    const auto cannotOpen = [&path] { return OrvError(QStringLiteral("Ne peut ouvrir le fichier %1").arg(shownName(path))); };
     try {
         QFile file;
         if (!DataFile::openForReading(file, path))
-            throw OrvError(QStringLiteral("Ne peut ouvrir le fichier %1").arg(shownName(path)));
+            throw cannotOpen();
         LineSplitter lines(*this, MaxKeptLine);
         // Room for the usual lines of 8 bytes and more, so that the list grows without copies; a
         // zero byte ends the text, so a hole's bytes never become entries.
@@ -134,7 +135,7 @@ void WordList::load(const QString &path)
         // A hole reads as zero bytes, and the first one ends the text.
         const auto hole = [&lines](qint64) { return lines.feed(std::string_view("", 1)); };
         if (!DataFile::readBlocks(file, bytes, hole))
-            throw OrvError(QStringLiteral("Ne peut ouvrir le fichier %1").arg(shownName(path)));
+            throw cannotOpen();
         lines.finish();
     } catch (...) {
         std::vector<Entry>().swap(m_entries);
