@@ -382,7 +382,7 @@ void TestFaults::killedSaveLeavesOldOrNewFile()
     };
     // Room for the old file and part of a new one: each save fails part-way.
     if (folder == QLatin1String("full"))
-        mountSmallFileSystem("size=3m,mode=0755");
+        mountSmallFileSystem("size=1536k,mode=0755");
     QVERIFY(writeBytes(path(name), versions[0]));
     QStringList arguments{kind, m_folder};
     if (folder == QLatin1String("files only")) {
