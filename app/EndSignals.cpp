@@ -10,7 +10,7 @@
 
 namespace {
 
-constexpr int Caught[] = {SIGTERM, SIGHUP};
+constexpr int Caught[] = {SIGTERM, SIGHUP, SIGINT, SIGQUIT};
 int pipeEnds[2] = {-1, -1};
 
 void onSignal(int signalNumber)
@@ -38,6 +38,8 @@ EndSignals::EndSignals(QObject *parent) : QObject(parent)
     action.sa_flags = SA_RESTART;
     for (const int signalNumber : Caught)
         ::sigaction(signalNumber, &action, nullptr);
+    // A write to a closed pipe or socket, the display's among them, then fails instead of ending the run.
+    std::signal(SIGPIPE, SIG_IGN);
 }
 
 void EndSignals::listen()

@@ -1,4 +1,4 @@
-// EndSignals: SIGTERM and SIGHUP brought into the event loop, so they can end the program by its closing.
+// EndSignals: SIGTERM, SIGHUP, SIGINT and SIGQUIT brought into the event loop, so they can end the program by its closing.
 #pragma once
 
 #include <QObject>
@@ -10,7 +10,7 @@ class EndSignals : public QObject
     Q_OBJECT
 
 public:
-    // Catches both signals until destroyed; one instance at a time. A signal caught before
+    // Catches the four signals until destroyed; one instance at a time. A signal caught before
     // listen() waits in the pipe, so one that comes during the start-up is not lost.
     explicit EndSignals(QObject *parent = nullptr);
     ~EndSignals() override;

@@ -6,12 +6,15 @@
 #include "EndSignals.h"
 #include "ErrorReport.h"
 #include "FirstPaintProbe.h"
+#include "FolderLock.h"
 #include "Fonts.h"
 #include "Horloge1.h"
 #include "Main.h"
 #include "MessageBox.h"
 #include "ModalCloseFilter.h"
 #include "Pocket1.h"
+#include "RaiseChannel.h"
+#include "Session.h"
 #include "Unit1.h"
 #include "Unit2.h"
 #include "Unit3.h"
@@ -21,9 +24,10 @@
 #include "Unit7.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QLocale>
-#include <QLockFile>
 #include <QSessionManager>
+#include <cstdlib>
 #include <memory>
 
 namespace {
@@ -63,6 +67,29 @@ void connectEndings(TMainForm &mainForm, EndSignals &endSignals)
         Qt::DirectConnection);
 }
 
+// The main window brought forward, with the window it waits on when one is open.
+void bringForward(TMainForm &mainForm)
+{
+    mainForm.setWindowState(mainForm.windowState() & ~Qt::WindowMinimized);
+    mainForm.show();
+    mainForm.raise();
+    mainForm.activateWindow();
+    if (QWidget *modal = QApplication::activeModalWidget()) {
+        modal->raise();
+        modal->activateWindow();
+    }
+}
+
+// The display's plug-in ends the program by exit() when its connection breaks, from inside the
+// event loop: the closing then runs at exit, without a window. Off once the event loop is over.
+bool closeAtExit = false;
+
+void closingAtExit()
+{
+    if (closeAtExit)
+        Session::shutDownAllAtExit();
+}
+
 } // namespace
 
 int Program::run(QApplication &app)
@@ -70,13 +97,15 @@ int Program::run(QApplication &app)
     QLocale::setDefault(QLocale(QLocale::French, QLocale::France));
     Fonts::installSubstitutions();
 
-    // By its bare name, like the data files, so that it stays with a folder renamed during the run.
-    // A lock left by a game that has ended is taken over, however old; a folder that cannot hold
-    // the lock is played without it.
-    QLockFile lock(LockFileName);
-    lock.setStaleLockTime(0);
-    if (!lock.tryLock() && lock.error() == QLockFile::LockFailedError) {
-        MessageBox::showPlain(nullptr, QStringLiteral("Orv Pendu est déjà ouvert dans ce dossier."));
+    // A second game in the folder would overwrite the first one's files at its exit: it brings the
+    // first one's window forward instead, or says where the lock is when that one cannot answer.
+    // A folder where no lock can be held is played without it.
+    FolderLock lock;
+    if (lock.heldByAnother()) {
+        if (RaiseChannel(lock.folderKey()).askToRaise())
+            return 0;
+        MessageBox::showPlain(nullptr, QStringLiteral("Orv Pendu est déjà ouvert dans ce dossier (verrou\u00A0: %1).")
+                                           .arg(QDir::toNativeSeparators(lock.heldPath())));
         return 1;
     }
     EndSignals endSignals;
@@ -100,7 +129,15 @@ int Program::run(QApplication &app)
     splash.reset();
     FirstPaintProbe::watch(&mainForm);
     mainForm.show();
-    // Only now is there a shown window whose closing a signal can run.
+    // Only now is there a shown window whose closing a signal can run, or that a second start can raise.
     endSignals.listen();
-    return app.exec();
+    RaiseChannel raiseChannel(lock.folderKey());
+    connectGuarded(&raiseChannel, &RaiseChannel::raiseRequested, &mainForm, [&mainForm] { bringForward(mainForm); });
+    raiseChannel.listen();
+
+    static const bool hooked = std::atexit(closingAtExit) == 0;
+    closeAtExit = hooked;
+    const int code = app.exec();
+    closeAtExit = false;
+    return code;
 }

@@ -1,13 +1,37 @@
 // The start-up loading and the shut-down ranking and saving of a run.
 #include "Session.h"
 
+#include "OrvError.h"
+
 #include <QDir>
+#include <algorithm>
+#include <cstdio>
+#include <exception>
+#include <vector>
+
+namespace {
+
+// The sessions alive, in the order they were made.
+std::vector<Session *> &liveSessions()
+{
+    static std::vector<Session *> sessions;
+    return sessions;
+}
+
+} // namespace
 
 Session::Session(const QString &folder, RandomSource &random)
     : m_folder(folder)
     , m_scores(folder)
     , m_rules(m_wordList, random)
 {
+    liveSessions().push_back(this);
+}
+
+Session::~Session()
+{
+    std::vector<Session *> &sessions = liveSessions();
+    sessions.erase(std::remove(sessions.begin(), sessions.end(), this), sessions.end());
 }
 
 QString Session::wordFilePath() const
@@ -17,7 +41,16 @@ QString Session::wordFilePath() const
 
 void Session::startUp()
 {
-    m_wordList.load(wordFilePath());
+    try {
+        m_wordList.load(wordFilePath());
+    } catch (const OrvError &) {
+        throw;
+    } catch (...) {
+        // Whatever ended the load, even before it began, no list is ever saved over the file.
+        if (!m_wordList.fileUnread())
+            m_wordList.markUnread();
+        throw;
+    }
     m_wordFileLoaded = true;
     m_wordList.Verifie();
     m_scores.LoadScoreFile();
@@ -35,4 +68,21 @@ bool Session::shutDown(const Guard &guard)
     if (!m_wordList.WordListDirty())
         return true;
     return guard([this] { m_wordList.save(wordFilePath()); });
+}
+
+void Session::shutDownAllAtExit()
+{
+    const Guard toStandardError = [](const std::function<void()> &step) {
+        try {
+            step();
+            return true;
+        } catch (const OrvError &e) {
+            std::fprintf(stderr, "Orv Pendu : %s\n", e.what());
+        } catch (const std::exception &e) {
+            std::fprintf(stderr, "Orv Pendu : %s\n", e.what());
+        }
+        return false;
+    };
+    for (Session *session : std::vector<Session *>(liveSessions()))
+        session->shutDown(toStandardError);
 }

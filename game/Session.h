@@ -20,6 +20,9 @@ public:
     // The data files live in folder, named relative to the current directory at each use when it
     // is relative. random must outlive the session.
     Session(const QString &folder, RandomSource &random);
+    ~Session();
+    Session(const Session &) = delete;
+    Session &operator=(const Session &) = delete;
 
     WordList &wordList() { return m_wordList; }
     GameRules &rules() { return m_rules; }
@@ -36,6 +39,10 @@ public:
     // Returns false, its error reported, when the word file could not be written: the list stays
     // as it is and a later call saves it, the run ranked only once.
     bool shutDown(const Guard &guard);
+
+    // The closing of every session still there, without a window: for a program that a library
+    // ends from inside the event loop (the display lost). Errors go to the standard error output.
+    static void shutDownAllAtExit();
 
 private:
     QString wordFilePath() const;

@@ -8,28 +8,122 @@
 #include <QDir>
 #include <QFile>
 #include <algorithm>
+#include <cstring>
 #include <vector>
 
 namespace {
 
 const QString UsualName = QStringLiteral("Orvpendu.ini");
 
-// A line ends at CR LF, CR or LF; a line end at the very end starts no further line.
-std::vector<std::string_view> splitLines(std::string_view bytes)
+// The first lines of the file, block after block: a line ends at CR LF, CR or LF, a line end at
+// the very end starts no further line, and Ctrl-Z ends the file. Each line keeps a bounded part:
+// the text before its first TAB up to nameRoom bytes, the text after it up to MaxScoreText bytes.
+class LineReader
 {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < bytes.size()) {
-        const std::size_t end = bytes.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) {
-            lines.push_back(bytes.substr(start));
-            break;
-        }
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + ((bytes[end] == '\r' && end + 1 < bytes.size() && bytes[end + 1] == '\n') ? 2 : 1);
+public:
+    struct Line
+    {
+        std::string name;
+        std::string score;
+        bool tab = false;
+    };
+
+    LineReader(std::size_t lineCount, std::size_t firstNameRoom, std::size_t nameRoom)
+        : m_lineCount(lineCount), m_firstNameRoom(firstNameRoom), m_nameRoom(nameRoom)
+    {
     }
-    return lines;
-}
+
+    // False once no further byte can change what is kept.
+    bool feed(std::string_view bytes)
+    {
+        for (std::size_t i = 0; i < bytes.size() && !m_done; ++i) {
+            const char c = bytes[i];
+            if (m_afterCr && c == '\n') {
+                m_afterCr = false;
+                continue;
+            }
+            m_afterCr = false;
+            if (c == '\x1A') {
+                finish();
+                m_done = true;
+            } else if (c == '\r' || c == '\n') {
+                m_open = true;
+                endLine();
+                m_afterCr = c == '\r';
+            } else if (c != '\t' && full()) {
+                // Nothing more of this part is kept: on to the next byte that ends it.
+                i = nextStop(bytes, i) - 1;
+                m_open = true;
+            } else {
+                take(c);
+            }
+        }
+        return !m_done;
+    }
+
+    bool zeros(qint64 count)
+    {
+        m_afterCr = false;
+        m_open = m_open || (count > 0 && !m_done);
+        for (qint64 i = 0; i < count && !m_done && !full(); ++i)
+            take('\0');
+        return !m_done;
+    }
+
+    void finish()
+    {
+        if (m_open && !m_done)
+            endLine();
+        m_done = true;
+    }
+
+    const std::vector<Line> &lines() const { return m_lines; }
+
+private:
+    std::size_t room() const { return m_lines.empty() ? m_firstNameRoom : m_nameRoom; }
+    bool full() const { return m_current.tab ? m_current.score.size() >= ScoreFile::MaxScoreText
+                                             : m_current.name.size() >= room(); }
+
+    std::size_t nextStop(std::string_view bytes, std::size_t from) const
+    {
+        const bool tabStops = !m_current.tab && !m_lines.empty();
+        std::size_t stop = bytes.size();
+        for (const char c : {'\r', '\n', '\x1A', '\t'}) {
+            if (c == '\t' && !tabStops)
+                continue;
+            const void *found = std::memchr(bytes.data() + from, c, stop - from);
+            if (found)
+                stop = std::size_t(static_cast<const char *>(found) - bytes.data());
+        }
+        return stop;
+    }
+
+    void take(char c)
+    {
+        m_open = true;
+        if (!m_current.tab && c == '\t' && !m_lines.empty())
+            m_current.tab = true;
+        else if (!full())
+            (m_current.tab ? m_current.score : m_current.name) += c;
+    }
+
+    void endLine()
+    {
+        m_lines.push_back(std::move(m_current));
+        m_current = Line();
+        m_open = false;
+        m_done = m_lines.size() >= m_lineCount;
+    }
+
+    std::size_t m_lineCount;
+    std::size_t m_firstNameRoom;
+    std::size_t m_nameRoom;
+    std::vector<Line> m_lines;
+    Line m_current;
+    bool m_open = false;
+    bool m_afterCr = false;
+    bool m_done = false;
+};
 
 qint32 rankingValue(const TopTenEntry &entry)
 {
@@ -101,28 +195,22 @@ void ScoreFile::LoadScoreFile()
     QFile file;
     if (!DataFile::openForReading(file, path))
         return;
-    const QByteArray bytes = file.readAll();
-    setContent(std::string_view(bytes.constData(), std::size_t(bytes.size())));
-    // A file that could not be read whole is never written back over.
-    m_loaded = file.error() == QFileDevice::NoError;
-}
-
-void ScoreFile::setContent(std::string_view bytes)
-{
-    // Ctrl-Z ends the file.
-    bytes = bytes.substr(0, bytes.find('\x1A'));
-    const std::vector<std::string_view> lines = splitLines(bytes);
-
-    m_playerName = lines.empty() ? std::string() : std::string(lines.front().substr(0, MaxPlayerName));
+    // The name line, whole, is the player's name: a TAB there is part of it.
+    LineReader reader(std::size_t(Ranks) + 1, MaxPlayerName, MaxEntryName);
+    const bool read = DataFile::readBlocks(
+        file, [&reader](std::string_view block) { return reader.feed(block); },
+        [&reader](qint64 count) { return reader.zeros(count); });
+    reader.finish();
+    const std::vector<LineReader::Line> &lines = reader.lines();
+    m_playerName = lines.empty() ? std::string() : lines.front().name;
     m_topTen = Table();
     // The rank is the line's place in the file, whether or not earlier lines held a TAB.
-    const std::size_t last = std::min(lines.size(), std::size_t(Ranks) + 1);
-    for (std::size_t line = 1; line < last; ++line) {
-        const std::string_view text = lines[line];
-        const std::size_t tab = text.find('\t');
-        if (tab != std::string_view::npos)
-            m_topTen[line - 1] = {std::string(text.substr(0, tab)), std::string(text.substr(tab + 1, MaxScoreText))};
+    for (std::size_t line = 1; line < lines.size(); ++line) {
+        if (lines[line].tab)
+            m_topTen[line - 1] = {lines[line].name, lines[line].score};
     }
+    // A file that could not be read whole is never written back over.
+    m_loaded = read;
 }
 
 void ScoreFile::MeilleurScore(qint32 score)

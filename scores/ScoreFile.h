@@ -25,6 +25,8 @@ public:
     static constexpr std::size_t MaxScoreText = 255;
     // The name read from the file is cut like the score texts: it would otherwise grow at each run.
     static constexpr std::size_t MaxPlayerName = 255;
+    // A top-ten name keeps far more than any the program writes, yet a huge line costs no memory.
+    static constexpr std::size_t MaxEntryName = 4096;
     using Table = std::array<TopTenEntry, Ranks>;
 
     // The folder that holds the file; the program passes ".", so the file is named relative to the
@@ -44,19 +46,19 @@ public:
     // Rank 1 first.
     const Table &TopTen() const { return m_topTen; }
 
-    // Reads the file silently; a missing file, or anything but a regular file, leaves the name and
-    // the table empty.
+    // Reads the file silently, its first 11 lines only, each part cut to its bound; a missing file,
+    // or anything but a regular file, leaves the name and the table empty.
     void LoadScoreFile();
     // Ranks the run's score under PlayerName. Only the first call of a run does anything.
     // Throws OrvError when a score text it has to compare is not an integer, leaving TopTen unchanged.
     void MeilleurScore(qint32 score);
-    // Writes the file silently and atomically (in place when only the file is writable); does nothing
-    // unless LoadScoreFile has read it or found no file.
+    // Writes the file silently and atomically; does nothing unless LoadScoreFile has read it or
+    // found no file. A folder that takes no new file keeps the old file whole, unwritten: a write in
+    // place could be cut by a kill or a full disk, and lose the whole table for one run's entry.
     void SaveScoreFile() const;
 
 private:
     QString filePath() const;
-    void setContent(std::string_view bytes);
     QByteArray content() const;
 
     QString m_folder;

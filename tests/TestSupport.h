@@ -16,6 +16,7 @@
 #include <string_view>
 #include <vector>
 
+#include <sys/mount.h>
 #include <sys/resource.h>
 
 inline QByteArray readBytes(const QString &path)
@@ -87,6 +88,47 @@ private:
     rlimit m_saved{};
     bool m_ok = false;
     void (*m_oldHandler)(int) = SIG_DFL;
+};
+
+// A tmpfs of its own on a new folder, for a user allowed to mount; unmounted when this goes,
+// whatever the test's outcome.
+class SmallFileSystem
+{
+public:
+    SmallFileSystem(const QString &folder, const char *options) : m_folder(QFile::encodeName(folder))
+    {
+        m_mounted = QDir().mkpath(folder) && mount("tmpfs", m_folder.constData(), "tmpfs", 0, options) == 0;
+    }
+    ~SmallFileSystem()
+    {
+        if (m_mounted)
+            umount2(m_folder.constData(), MNT_DETACH);
+    }
+    SmallFileSystem(const SmallFileSystem &) = delete;
+    SmallFileSystem &operator=(const SmallFileSystem &) = delete;
+
+    bool mounted() const { return m_mounted; }
+    bool resize(const char *options)
+    {
+        return mount(nullptr, m_folder.constData(), nullptr, MS_REMOUNT, options) == 0;
+    }
+    // Nothing can be created or written there any more, not even by the superuser.
+    bool makeReadOnly() { return mount(nullptr, m_folder.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr) == 0; }
+    // Takes every free block with a file named "filler"; true once the file system is full.
+    bool fill() const
+    {
+        QFile filler(QFile::decodeName(m_folder) + QStringLiteral("/filler"));
+        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+            return false;
+        const QByteArray block(4096, 'x');
+        while (filler.write(block) == block.size()) {
+        }
+        return filler.write("x", 1) != 1;
+    }
+
+private:
+    QByteArray m_folder;
+    bool m_mounted = false;
 };
 
 // A report sink (ErrorReport::setSinkForTests, MessageBox::setSinkForTests) for the time this

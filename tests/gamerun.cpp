@@ -1,12 +1,14 @@
 // Child of the lifecycle test: the whole program, as it starts, in the current directory. Once the
 // main window is up it runs the STEPs, prints "ready" and goes on until something ends it.
-// Usage: gamerun [play] [add=WORD] [commit] [calendar]
+// Usage: gamerun [play] [add=WORD] [commit] [calendar] [aside]
 //   play      a new game, won by typing the letters of the word drawn
 //   add=WORD  adds WORD to the word list
 //   commit    the session manager's request to save
 //   calendar  opens the calendar modally and stays in it
-// Prints "score N" and "window ID" (the main window's) after the steps, "error TEXT" and
-// "message TEXT" for every box, "exit N" at the end.
+//   aside     shows another window and makes it the active one
+// Prints "score N" and "window ID" (the main window's) after the steps, "activated" each time the
+// main window becomes the active window, "error TEXT" and "message TEXT" for every box, "exit N"
+// at the end.
 #include "ErrorReport.h"
 #include "Main.h"
 #include "MessageBox.h"
@@ -49,6 +51,22 @@ void runSteps(TMainForm &window, const QStringList &steps)
     }
     print(QStringLiteral("score %1").arg(window.rules().totals().Score));
     print(QStringLiteral("window %1").arg(window.winId()));
+    if (steps.contains(QLatin1String("aside"))) {
+        // Ready once the other window has taken the activation from the main one.
+        // Its own window, yet the main window's: it does not keep the program running.
+        auto *aside = new QWidget(&window, Qt::Window);
+        aside->show();
+        aside->activateWindow();
+        auto *poll = new QTimer(aside);
+        QObject::connect(poll, &QTimer::timeout, [aside, poll] {
+            if (QApplication::activeWindow() == aside) {
+                poll->stop();
+                print(QStringLiteral("ready"));
+            }
+        });
+        poll->start(10);
+        return;
+    }
     if (!calendar) {
         print(QStringLiteral("ready"));
         return;
@@ -67,6 +85,8 @@ public:
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override
     {
+        if (qobject_cast<TMainForm *>(watched) && event->type() == QEvent::WindowActivate)
+            print(QStringLiteral("activated"));
         if (auto *window = qobject_cast<TMainForm *>(watched); window && event->type() == QEvent::Show && !m_done) {
             m_done = true;
             QTimer::singleShot(0, window, [window, steps = m_steps] { runSteps(*window, steps); });

@@ -15,14 +15,44 @@
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <atomic>
 #include <chrono>
+#include <cstdlib>
+#include <new>
 #include <memory>
 #include <thread>
 
 #include <sys/fsuid.h>
-#include <sys/mount.h>
 #include <sys/resource.h>
 #include <unistd.h>
+
+namespace {
+
+// From the allocation this counts down to on, every operator new of the program fails, until set back to 0.
+std::atomic<long> allocationsBeforeFailure{0};
+
+} // namespace
+
+void *operator new(std::size_t size)
+{
+    if (allocationsBeforeFailure.load() > 0 && allocationsBeforeFailure.fetch_sub(1) <= 1) {
+        allocationsBeforeFailure = 1;
+        throw std::bad_alloc();
+    }
+    if (void *p = std::malloc(size ? size : 1))
+        return p;
+    throw std::bad_alloc();
+}
+
+void operator delete(void *p) noexcept
+{
+    std::free(p);
+}
+
+void operator delete(void *p, std::size_t) noexcept
+{
+    std::free(p);
+}
 
 namespace {
 
@@ -64,45 +94,6 @@ rlim_t lowestFreeDescriptor()
     return rlim_t(fd);
 }
 
-// A tmpfs of its own on a new folder, for a user allowed to mount; unmounted when this goes,
-// whatever the test's outcome.
-class SmallFileSystem
-{
-public:
-    SmallFileSystem(const QString &folder, const char *options) : m_folder(QFile::encodeName(folder))
-    {
-        m_mounted = QDir().mkpath(folder) && mount("tmpfs", m_folder.constData(), "tmpfs", 0, options) == 0;
-    }
-    ~SmallFileSystem()
-    {
-        if (m_mounted)
-            umount2(m_folder.constData(), MNT_DETACH);
-    }
-    SmallFileSystem(const SmallFileSystem &) = delete;
-    SmallFileSystem &operator=(const SmallFileSystem &) = delete;
-
-    bool mounted() const { return m_mounted; }
-    bool resize(const char *options)
-    {
-        return mount(nullptr, m_folder.constData(), nullptr, MS_REMOUNT, options) == 0;
-    }
-    // Takes every free block with a file named "filler"; true once the file system is full.
-    bool fill() const
-    {
-        QFile filler(QFile::decodeName(m_folder) + QStringLiteral("/filler"));
-        if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-            return false;
-        const QByteArray block(4096, 'x');
-        while (filler.write(block) == block.size()) {
-        }
-        return filler.write("x", 1) != 1;
-    }
-
-private:
-    QByteArray m_folder;
-    bool m_mounted = false;
-};
-
 const QByteArray StoredScores("Ana\r\nAna\t300\r\nBob\t200\r\n");
 // StoredScores once the run's 0 has entered it, under the player name it holds.
 const QByteArray RankedScores = "Ana\r\nAna\t300\r\nBob\t200\r\nAna\t0\r\n" + QByteArray("\t\r\n").repeated(7);
@@ -128,8 +119,10 @@ private Q_SLOTS:
     void killedSaveLeavesOldOrNewFile();
     void fullFileSystemKeepsBothOldFiles_data();
     void fullFileSystemKeepsBothOldFiles();
-    void savesInPlaceWhenOnlyTheFilesAreWritable();
+    void folderThatTakesNoNewFileKeepsBothFiles();
     void unreadWordFileIsNeverReplaced();
+    void memoryRunningOutWhileLoadingLeavesTheFileUnread_data();
+    void memoryRunningOutWhileLoadingLeavesTheFileUnread();
     void filesFollowTheirFolderWhenItIsRenamed();
 
 private:
@@ -366,13 +359,20 @@ bool waitForLine(QProcess &child, const QByteArray &line)
 void TestFaults::killedSaveLeavesOldOrNewFile_data()
 {
     QTest::addColumn<QString>("kind");
-    QTest::newRow("word file of 1,000,000 entries") << QStringLiteral("words");
-    QTest::newRow("score file") << QStringLiteral("scores");
+    QTest::addColumn<QString>("folder");
+
+    for (const char *kind : {"words", "scores"}) {
+        const char *file = kind == QLatin1String("words") ? "word file" : "score file";
+        QTest::addRow("%s, writable folder", file) << kind << QStringLiteral("writable");
+        QTest::addRow("%s, folder not writable, file writable", file) << kind << QStringLiteral("files only");
+        QTest::addRow("%s, full disk", file) << kind << QStringLiteral("full");
+    }
 }
 
 void TestFaults::killedSaveLeavesOldOrNewFile()
 {
     QFETCH(QString, kind);
+    QFETCH(QString, folder);
 
     const bool words = kind == QLatin1String("words");
     const QString name = words ? WordFileName : ScoreFileName;
@@ -380,29 +380,40 @@ void TestFaults::killedSaveLeavesOldOrNewFile()
         words ? KillSave::wordList(0).content() : KillSave::scoreFile(0),
         words ? KillSave::wordList(1).content() : KillSave::scoreFile(1),
     };
+    // Room for the old file and part of a new one: each save fails part-way.
+    if (folder == QLatin1String("full"))
+        mountSmallFileSystem("size=1536k,mode=0755");
     QVERIFY(writeBytes(path(name), versions[0]));
+    QStringList arguments{kind, m_folder};
+    if (folder == QLatin1String("files only")) {
+        QVERIFY(QFile::setPermissions(path(name), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther
+                                                      | QFileDevice::WriteOther));
+        setFolderWritable(false);
+        arguments << QStringLiteral("nobody");
+    }
+    const bool saves = folder == QLatin1String("writable");
 
     // The time of one save, at the child's own pace.
     QProcess pace;
-    pace.start(QStringLiteral(ORV_KILLSAVE), {kind, m_folder});
-    QVERIFY(waitForLine(pace, "ready") && waitForLine(pace, "saved"));
+    pace.start(QStringLiteral(ORV_KILLSAVE), arguments);
+    QVERIFY(waitForLine(pace, "ready") && waitForLine(pace, "done"));
     QElapsedTimer clock;
     clock.start();
-    QVERIFY(waitForLine(pace, "saved"));
+    QVERIFY(waitForLine(pace, "done"));
     const qint64 saveMicroseconds = std::max<qint64>(clock.nsecsElapsed() / 1000, 1000);
     pace.kill();
     pace.waitForFinished();
 
     // Each round kills at its own fixed moment: after 0, 1 or 2 saves the child reports, then a
     // share of one save's time that steps through the whole save over the rounds.
-    constexpr int Rounds = 48;
+    constexpr int Rounds = 50;
     int seen[2] = {0, 0};
     for (int round = 0; round < Rounds; ++round) {
         QProcess child;
-        child.start(QStringLiteral(ORV_KILLSAVE), {kind, m_folder});
+        child.start(QStringLiteral(ORV_KILLSAVE), arguments);
         QVERIFY(waitForLine(child, "ready"));
         for (int saves = round % 3; saves > 0; --saves)
-            QVERIFY(waitForLine(child, "saved"));
+            QVERIFY(waitForLine(child, "done"));
         std::this_thread::sleep_for(std::chrono::microseconds(saveMicroseconds * (round / 3) / (Rounds / 3)));
         child.kill();
         QVERIFY(child.waitForFinished());
@@ -412,6 +423,13 @@ void TestFaults::killedSaveLeavesOldOrNewFile()
         const int version = now == versions[0] ? 0 : (now == versions[1] ? 1 : -1);
         QVERIFY2(version >= 0, qPrintable(QStringLiteral("round %1: %2 bytes, neither the old file nor the new")
                                               .arg(round).arg(now.size())));
+        // And read back as the program reads it.
+        if (words) {
+            WordList loaded;
+            loaded.load(path(name));
+            QCOMPARE(loaded.count(), KillSave::Entries);
+            QCOMPARE(loaded.content(), versions[version]);
+        }
         ++seen[version];
         // A killed save may leave its temporary file beside the real one; it is cleared for the next round.
         for (const QString &other : entriesOf(m_folder))
@@ -420,8 +438,9 @@ void TestFaults::killedSaveLeavesOldOrNewFile()
     }
     qInfo("one save: %lld us; the file was the first version %d times, the second %d times",
           saveMicroseconds, seen[0], seen[1]);
-    // Kills fell both before and after a completed save.
-    QVERIFY(seen[0] > 0 && seen[1] > 0);
+    // Kills fell both before and after a completed save; where no save can complete, the old file stays.
+    QVERIFY(seen[0] > 0);
+    QCOMPARE(seen[1] > 0, saves);
 }
 
 void TestFaults::fullFileSystemKeepsBothOldFiles_data()
@@ -467,27 +486,32 @@ void TestFaults::fullFileSystemKeepsBothOldFiles()
     QCOMPARE(readBytes(path(ScoreFileName)), RankedScores);
 }
 
-void TestFaults::savesInPlaceWhenOnlyTheFilesAreWritable()
+// Only a write in place could save there, and a kill or a full disk would cut the file: the list
+// is not saved, the player is told where, and both files stay as they were.
+void TestFaults::folderThatTakesNoNewFileKeepsBothFiles()
 {
     QVERIFY(writeBytes(path(ScoreFileName), StoredScores));
-    start(wordFile({"MAISON", "ABRICOT", "CHANTER"}));
+    const QByteArray old = wordFile({"MAISON", "ABRICOT", "CHANTER"});
+    start(old);
     wordList().removeAt(1);
     const auto anyoneWrites = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadOther
                             | QFileDevice::WriteOther;
     QVERIFY(QFile::setPermissions(path(WordFileName), anyoneWrites));
     QVERIFY(QFile::setPermissions(path(ScoreFileName), anyoneWrites));
-    // No temporary file can be made beside them, as truncating and writing each file still can.
     setFolderWritable(false);
 
-    bool closed = false;
+    bool closed = true;
     {
         AsNobody nobody;
         closed = close();
     }
-    QVERIFY(closed);
-    QCOMPARE(m_errors, QStringList());
-    QCOMPARE(readBytes(path(WordFileName)), wordFile({"MAISON", "CHANTER"}));
-    QCOMPARE(readBytes(path(ScoreFileName)), RankedScores);
+    QVERIFY(!closed);
+    QCOMPARE(m_errors, QStringList{QStringLiteral("Le fichier Pendu.dat ne peut être enregistré sans risque de le perdre : "
+                                                  "le dossier \u00AB\u00A0%1\u00A0\u00BB n'accepte pas de nouveau fichier")
+                                       .arg(QFileInfo(m_folder).canonicalFilePath())});
+    QVERIFY(wordList().WordListDirty());
+    QCOMPARE(readBytes(path(WordFileName)), old);
+    QCOMPARE(readBytes(path(ScoreFileName)), StoredScores);
     QCOMPARE(entriesOf(m_folder), (QStringList{ScoreFileName, WordFileName}));
 }
 
@@ -520,6 +544,47 @@ void TestFaults::unreadWordFileIsNeverReplaced()
     QVERIFY(window.close());
     QVERIFY(QFile::setPermissions(path(WordFileName), QFileDevice::ReadOwner | QFileDevice::WriteOwner));
     QCOMPARE(readBytes(path(WordFileName)), stored);
+}
+
+void TestFaults::memoryRunningOutWhileLoadingLeavesTheFileUnread_data()
+{
+    QTest::addColumn<long>("allocations");
+    QTest::newRow("at the first allocation") << 1L;
+    QTest::newRow("with part of the list read") << 1000L;
+}
+
+// A list saved over a file read in part would lose the rest of its words.
+void TestFaults::memoryRunningOutWhileLoadingLeavesTheFileUnread()
+{
+    QFETCH(long, allocations);
+
+    // Entries too long to be held inside their string: each one read takes an allocation.
+    std::vector<std::string> words;
+    for (int i = 0; i < 100000; ++i)
+        words.push_back("MOTTROPLONGPOURJOUER" + std::to_string(1000000 + i));
+    const QByteArray stored = wordFile(words);
+    QVERIFY(writeBytes(path(WordFileName), stored));
+    QVERIFY(writeBytes(path(ScoreFileName), StoredScores));
+
+    m_session = std::make_unique<Session>(m_folder, m_random);
+    bool outOfMemory = false;
+    allocationsBeforeFailure = allocations;
+    try {
+        m_session->startUp();
+    } catch (const std::bad_alloc &) {
+        outOfMemory = true;
+    }
+    allocationsBeforeFailure = 0;
+    QVERIFY(outOfMemory);
+    QVERIFY(wordList().fileUnread());
+    QVERIFY(wordList().isEmpty());
+
+    // Even changed, the list is never written, nor the score file the start-up did not read.
+    wordList().append(Crypte("ORNITHORYNQUE"));
+    QVERIFY(!close());
+    QCOMPARE(m_errors, QStringList{WordList::unreadFileText()});
+    QCOMPARE(readBytes(path(WordFileName)), stored);
+    QCOMPARE(readBytes(path(ScoreFileName)), StoredScores);
 }
 
 void TestFaults::filesFollowTheirFolderWhenItIsRenamed()

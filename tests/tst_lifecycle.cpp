@@ -1,5 +1,6 @@
-// How a run ends and who may run, on real processes and files: SIGTERM and SIGHUP, the session's
-// request to save, a second game in the same folder, and leaving when the word list cannot be saved.
+// How a run ends and who may run, on real processes and files: the end signals, the session's
+// request to save, a lost display, a second game in the same folder, locks left over, and leaving
+// when the word list cannot be saved.
 #include "Main.h"
 #include "TestSupport.h"
 #include "WordEditing.h"
@@ -63,12 +64,13 @@ public:
         }
     }
 
-    // Reads until a line equal to line, or starting with it when it ends in a space; empty if none came.
-    QString waitFor(const QString &line)
+    // Reads until a line equal to line, or starting with it when it ends in a space, among the
+    // lines from the index from on; empty if none came.
+    QString waitFor(const QString &line, qsizetype from = 0)
     {
         QElapsedTimer clock;
         clock.start();
-        for (qsizetype seen = 0;; m_process.waitForReadyRead(100)) {
+        for (qsizetype seen = from;; m_process.waitForReadyRead(100)) {
             readLines();
             for (; seen < m_lines.size(); ++seen) {
                 const QString &read = m_lines.at(seen);
@@ -136,6 +138,22 @@ public:
     // Empty when no server could be started.
     const QString &display() const { return m_display; }
 
+    // A program's environment that puts it on this server.
+    QProcessEnvironment environment() const
+    {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+        environment.insert(QStringLiteral("DISPLAY"), m_display);
+        return environment;
+    }
+
+    // The server gone at once, as when it crashes.
+    void kill()
+    {
+        m_process.kill();
+        m_process.waitForFinished();
+    }
+
     // What a window manager sends when the user closes the window from its frame or a task bar.
     void askToClose(quint32 window)
     {
@@ -190,21 +208,37 @@ private slots:
     void theProgramSavesOnSigterm();
     void sessionRequestSavesWithoutEnding();
     void windowManagerCloseDuringAModalWindow();
+    void lostDisplaySavesBothFiles();
     void oneGameAFolder_data();
     void oneGameAFolder();
+    void leftoverLockNeverRefusesAStart_data();
+    void leftoverLockNeverRefusesAStart();
     void unsavableWordListOffersToQuit_data();
     void unsavableWordListOffersToQuit();
 
 private:
-    QString path(const char *name) const { return m_dir->filePath(QLatin1String(name)); }
+    QString path(const char *name) const { return QDir(m_folder).filePath(QLatin1String(name)); }
+    // The environment of a game whose runtime folder is this test's own.
+    QProcessEnvironment environment(const QString &runtime = QString(),
+                                    QProcessEnvironment base = QProcessEnvironment::systemEnvironment()) const;
 
     std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<QTemporaryDir> m_runtime;
+    QString m_folder;
 };
 
 void TestLifecycle::init()
 {
     m_dir = std::make_unique<QTemporaryDir>();
+    m_runtime = std::make_unique<QTemporaryDir>();
+    m_folder = m_dir->path();
     QVERIFY(writeBytes(path("Pendu.dat"), wordFile({"MAISON"})));
+}
+
+QProcessEnvironment TestLifecycle::environment(const QString &runtime, QProcessEnvironment base) const
+{
+    base.insert(QStringLiteral("XDG_RUNTIME_DIR"), runtime.isEmpty() ? m_runtime->path() : runtime);
+    return base;
 }
 
 // Logout and a closed terminal end the game as its window's closing does: ranked, both files written.
@@ -216,6 +250,8 @@ void TestLifecycle::endSignalsRunTheClosing_data()
     const QStringList played{"play", "add=ORNITHORYNQUE"};
     QTest::newRow("SIGTERM") << SIGTERM << played;
     QTest::newRow("SIGHUP") << SIGHUP << played;
+    QTest::newRow("SIGINT") << SIGINT << played;
+    QTest::newRow("SIGQUIT") << SIGQUIT << played;
     QTest::newRow("SIGTERM with the calendar open") << SIGTERM << played + QStringList{"calendar"};
 }
 
@@ -278,11 +314,8 @@ void TestLifecycle::windowManagerCloseDuringAModalWindow()
     XServer server;
     if (server.display().isEmpty())
         QSKIP("No X server (Xvfb) to run the program on.");
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
-    environment.insert(QStringLiteral("DISPLAY"), server.display());
 
-    Game game(m_dir->path(), {"play", "add=ORNITHORYNQUE", "calendar"}, environment);
+    Game game(m_dir->path(), {"play", "add=ORNITHORYNQUE", "calendar"}, server.environment());
     const QString score = game.waitFor(QStringLiteral("score "));
     const QString window = game.waitFor(QStringLiteral("window "));
     QCOMPARE(game.waitFor(QStringLiteral("ready")), QStringLiteral("ready"));
@@ -294,50 +327,147 @@ void TestLifecycle::windowManagerCloseDuringAModalWindow()
     QCOMPARE(readBytes(path("Orvpendu.ini")), rankedAlone(score.mid(6).toLatin1()));
 }
 
+// The display's plug-in ends the program when the X server goes: the closing still saves both files.
+void TestLifecycle::lostDisplaySavesBothFiles()
+{
+    XServer server;
+    if (server.display().isEmpty())
+        QSKIP("No X server (Xvfb) to run the program on.");
+
+    Game game(m_dir->path(), {"play", "add=ORNITHORYNQUE"}, server.environment());
+    const QString score = game.waitFor(QStringLiteral("score "));
+    QCOMPARE(game.waitFor(QStringLiteral("ready")), QStringLiteral("ready"));
+    server.kill();
+
+    // The plug-in's own exit code, after the closing.
+    QCOMPARE(game.waitForExit(), 1);
+    QCOMPARE(game.boxes(), QStringList());
+    QCOMPARE(readBytes(path("Pendu.dat")), wordFile({"MAISON", "ORNITHORYNQUE"}));
+    QCOMPARE(readBytes(path("Orvpendu.ini")), rankedAlone(score.mid(6).toLatin1()));
+}
+
 // A second game in the folder would overwrite the first one's words and score at its exit.
 void TestLifecycle::oneGameAFolder_data()
 {
-    QTest::addColumn<bool>("firstKilled");
-    QTest::newRow("first game running: the second refuses") << false;
-    QTest::newRow("first game killed: its lock is taken over") << true;
+    QTest::addColumn<QString>("setting");
+    QTest::newRow("first game running: the second brings its window forward") << QStringLiteral("raise");
+    QTest::newRow("the same on an X server") << QStringLiteral("raise on X");
+    QTest::newRow("first game unreachable: the second refuses and names the lock") << QStringLiteral("unreachable");
+    QTest::newRow("folder that cannot hold a lock: the second still brings the first forward")
+        << QStringLiteral("read-only");
+    QTest::newRow("first game killed: its lock is taken over") << QStringLiteral("killed");
 }
 
 void TestLifecycle::oneGameAFolder()
 {
-    QFETCH(bool, firstKilled);
+    QFETCH(QString, setting);
+    std::unique_ptr<XServer> server;
+    QProcessEnvironment base = QProcessEnvironment::systemEnvironment();
+    if (setting == QLatin1String("raise on X")) {
+        server = std::make_unique<XServer>();
+        if (server->display().isEmpty())
+            QSKIP("No X server (Xvfb) to run the program on.");
+        base = server->environment();
+    }
+    std::unique_ptr<SmallFileSystem> readOnly;
+    if (setting == QLatin1String("read-only")) {
+        readOnly = std::make_unique<SmallFileSystem>(m_dir->filePath(QStringLiteral("ro")), "size=1m,mode=0755");
+        if (!readOnly->mounted())
+            QSKIP("This user cannot mount a file system.");
+        m_folder = m_dir->filePath(QStringLiteral("ro"));
+        QVERIFY(writeBytes(path("Pendu.dat"), wordFile({"MAISON"})));
+    }
     QVERIFY(writeBytes(path("Orvpendu.ini"), "Ana\r\nAna\t300\r\n"));
+    if (readOnly)
+        QVERIFY(readOnly->makeReadOnly());
 
-    auto first = std::make_unique<Game>(m_dir->path(), QStringList{"play", "add=ORNITHORYNQUE"});
+    // Where nothing can be written, a changed list would keep the first game from ending.
+    const QStringList steps = readOnly ? QStringList{"play", "aside"} : QStringList{"play", "add=ORNITHORYNQUE", "aside"};
+    auto first = std::make_unique<Game>(m_folder, steps, environment(QString(), base));
     const QString score = first->waitFor(QStringLiteral("score "));
     QCOMPARE(first->waitFor(QStringLiteral("ready")), QStringLiteral("ready"));
-    QVERIFY(QFileInfo::exists(path("Orvpendu.lock")));
-    if (firstKilled) {
+    QCOMPARE(QFileInfo::exists(path("Orvpendu.lock")), !readOnly);
+    if (setting == QLatin1String("killed")) {
         first->signal(SIGKILL);
         QCOMPARE(first->waitForExit(), -1);
         first.reset();
     }
+    const qsizetype before = first ? first->lines().size() : 0;
     const Stamp words = stampOf(path("Pendu.dat"));
     const Stamp scores = stampOf(path("Orvpendu.ini"));
 
-    Game second(m_dir->path(), {});
-    if (firstKilled) {
+    // Unreachable: its runtime folder is another, so only the lock in the folder meets the first game.
+    QTemporaryDir otherRuntime;
+    Game second(m_folder, {}, environment(setting == QLatin1String("unreachable") ? otherRuntime.path() : QString(), base));
+    if (setting == QLatin1String("killed")) {
         QCOMPARE(second.waitFor(QStringLiteral("ready")), QStringLiteral("ready"));
         second.signal(SIGTERM);
         QCOMPARE(second.waitForExit(), 0);
         QCOMPARE(second.boxes(), QStringList());
         return;
     }
-    QCOMPARE(second.waitForExit(), 1);
-    QCOMPARE(second.boxes(), QStringList{QStringLiteral("message Orv Pendu est déjà ouvert dans ce dossier.")});
+    if (setting == QLatin1String("unreachable")) {
+        QCOMPARE(second.waitForExit(), 1);
+        QCOMPARE(second.boxes(), QStringList{QStringLiteral("message Orv Pendu est déjà ouvert dans ce dossier "
+                                                            "(verrou\u00A0: %1).")
+                                                 .arg(path("Orvpendu.lock"))});
+    } else {
+        QCOMPARE(second.waitForExit(), 0);
+        QCOMPARE(second.boxes(), QStringList());
+        QCOMPARE(first->waitFor(QStringLiteral("activated"), before), QStringLiteral("activated"));
+    }
     QVERIFY(!second.lines().contains(QStringLiteral("ready")));
     QVERIFY(stampOf(path("Pendu.dat")) == words);
     QVERIFY(stampOf(path("Orvpendu.ini")) == scores);
 
     first->signal(SIGTERM);
     QCOMPARE(first->waitForExit(), 0);
+    if (readOnly)
+        return;
     QCOMPARE(readBytes(path("Pendu.dat")), wordFile({"MAISON", "ORNITHORYNQUE"}));
     QCOMPARE(readBytes(path("Orvpendu.ini")),
              "Ana\r\nAna\t300\r\nAna\t" + score.mid(6).toLatin1() + "\r\n" + QByteArray("\t\r\n").repeated(8));
+}
+
+// What a power cut, another machine or a hand can leave under the lock's name: none keeps the game
+// from starting, and none that is not a regular file is written over.
+void TestLifecycle::leftoverLockNeverRefusesAStart_data()
+{
+    QTest::addColumn<QString>("leftover");
+    QTest::newRow("empty file") << QStringLiteral("empty");
+    QTest::newRow("garbage") << QStringLiteral("garbage");
+    QTest::newRow("dead pid of another host and machine") << QStringLiteral("foreign");
+    QTest::newRow("a folder") << QStringLiteral("folder");
+    QTest::newRow("a dangling link") << QStringLiteral("link");
+}
+
+void TestLifecycle::leftoverLockNeverRefusesAStart()
+{
+    QFETCH(QString, leftover);
+    const QString lock = path("Orvpendu.lock");
+    if (leftover == QLatin1String("empty"))
+        QVERIFY(writeBytes(lock, QByteArray()));
+    else if (leftover == QLatin1String("garbage"))
+        QVERIFY(writeBytes(lock, QByteArray("\xff\x00\x01 not a lock\n\n\t", 17)));
+    else if (leftover == QLatin1String("foreign"))
+        QVERIFY(writeBytes(lock, "4000000\nOrv Pendu\nune-autre-machine\n0123456789abcdef0123456789abcdef\n"));
+    else if (leftover == QLatin1String("folder"))
+        QVERIFY(QDir(m_folder).mkdir(QStringLiteral("Orvpendu.lock")));
+    else
+        QVERIFY(QFile::link(QStringLiteral("nulle-part"), lock));
+
+    Game game(m_folder, {"add=ORNITHORYNQUE"}, environment());
+    QCOMPARE(game.waitFor(QStringLiteral("ready")), QStringLiteral("ready"));
+    game.signal(SIGTERM);
+    QCOMPARE(game.waitForExit(), 0);
+    QCOMPARE(game.boxes(), QStringList());
+    QCOMPARE(readBytes(path("Pendu.dat")), wordFile({"MAISON", "ORNITHORYNQUE"}));
+    if (leftover == QLatin1String("folder"))
+        QVERIFY(QFileInfo(lock).isDir());
+    else if (leftover == QLatin1String("link"))
+        QCOMPARE(QFileInfo(lock).symLinkTarget(), path("nulle-part"));
+    else
+        QVERIFY(!QFileInfo::exists(lock));
 }
 
 // With the word file impossible to write, the closing stops after the error, then offers to leave.
