@@ -19,17 +19,19 @@ set(orv_program_dir ${CMAKE_INSTALL_LIBEXECDIR}/orv-pendu)
 set(orv_data_dir ${CMAKE_INSTALL_DATADIR}/games/orv-pendu)
 set(orv_doc_dir ${CMAKE_INSTALL_DATADIR}/doc/orv-pendu)
 
-install(TARGETS orv-pendu RUNTIME DESTINATION ${orv_program_dir})
+# The "play" component is what the game needs to run (scripts/play.sh installs only it); the
+# desktop files, icons and documents come with the rest, in the package.
+install(TARGETS orv-pendu RUNTIME DESTINATION ${orv_program_dir} COMPONENT play)
 # The default list of everyday words, and the complete dictionary beside it for players who want hard words.
 install(FILES ${PROJECT_SOURCE_DIR}/data/Pendu.dat ${PROJECT_SOURCE_DIR}/data/Pendu-complet.dat
-    DESTINATION ${orv_data_dir})
+    DESTINATION ${orv_data_dir} COMPONENT play)
 
 file(RELATIVE_PATH ORV_LAUNCHER_TO_PROGRAM ${CMAKE_INSTALL_PREFIX}/${orv_games_dir}
     ${CMAKE_INSTALL_PREFIX}/${orv_program_dir}/orv-pendu)
 file(RELATIVE_PATH ORV_LAUNCHER_TO_WORDS ${CMAKE_INSTALL_PREFIX}/${orv_games_dir}
     ${CMAKE_INSTALL_PREFIX}/${orv_data_dir})
 configure_file(${orv_packaging}/launcher.sh.in ${orv_packaging_out}/orv-pendu @ONLY)
-install(PROGRAMS ${orv_packaging_out}/orv-pendu DESTINATION ${orv_games_dir})
+install(PROGRAMS ${orv_packaging_out}/orv-pendu DESTINATION ${orv_games_dir} COMPONENT play)
 
 include(${orv_packaging}/News.cmake)
 # The software centre's links and screenshots, each left out when its address is not given.
@@ -132,7 +134,7 @@ install(CODE "
     if(CMAKE_INSTALL_DO_STRIP)
         execute_process(COMMAND ${CMAKE_STRIP} --remove-section=.comment --remove-section=.note --strip-unneeded
             \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${orv_program_dir}/orv-pendu\" COMMAND_ERROR_IS_FATAL ANY)
-    endif()")
+    endif()" COMPONENT play)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION games)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
