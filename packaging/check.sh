@@ -38,7 +38,8 @@ check() {
 
 desktop="$root/usr/share/applications/$id.desktop"
 metainfo="$root/usr/share/metainfo/$id.metainfo.xml"
-desktop_key() { sed -n "s/^$1=//p" "$desktop"; }
+# A key of the entry itself, not of its actions.
+desktop_key() { sed -n "/^\[Desktop Entry\]/,/^\[/s/^$1=//p" "$desktop"; }
 
 # Errors and warnings fail; informational tags are printed for whoever reads the log.
 lintian_clean() {
