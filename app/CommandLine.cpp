@@ -4,6 +4,7 @@
 #include <QCommandLineOption>
 #include <QCommandLineParser>
 #include <QList>
+#include <algorithm>
 
 namespace {
 
