@@ -9,7 +9,7 @@ packages=(
     libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth libxcb1-dev
-    desktop-file-utils appstream dpkg-dev librsvg2-bin
+    desktop-file-utils appstream dpkg-dev librsvg2-bin lintian
 )
 
 missing=()
