@@ -8,8 +8,9 @@ A word of the lists is one of these forms of a dictionary entry, folded to A-Z:
   - a noun plural a children's list names, when that plural is more frequent
     than its singular (ciseaux, lunettes).
 The complete list holds them all, the default list those that are frequent
-themselves (same spelling, same accents) or that a children's list names;
-both leave out the excluded words.
+themselves (same spelling, same accents) or that a children's list names,
+less the feminines of past participles taken as nouns (épousée) and the
+words set aside; both leave out the excluded words.
 
 Usage: select-words.py DIC AFF FREQ REVIEW TYPING VOCAB DATA_DIR OUT_DIR MIN MAX"""
 import collections
@@ -138,7 +139,10 @@ class Lexicon:
              conjugations), a derived feminine its feminine forms
     owners:  {spelling of any stem or derived form: stems of the entries giving it}
     plurals: {plural spelling: singular spelling} of the nouns
-    names:   folded forms of the proper nouns"""
+    names:   folded forms of the proper nouns
+    verbs, nominal: stems of the verb entries, and of the noun and adjective
+             entries taken
+    participles: {past participle spelling: stems of the verbs giving it}"""
 
     def __init__(self, dic_path, rules):
         self.forms = {}
@@ -185,8 +189,7 @@ class Lexicon:
         derived = list(affixed(raw, flags, affixes))
         for form in [stem] + [form for form, _, _ in derived]:
             self.owners[form].add(stem)
-        verb = [p for p in pos if VERB.match(p)]
-        if verb:
+        if any(VERB.match(p) for p in pos):
             self.verbs.add(stem)
             for form, morph, _ in derived:
                 if "po:ppas" in morph:
