@@ -8,8 +8,9 @@ A word of the lists is one of these forms of a dictionary entry, folded to A-Z:
   - a noun plural a children's list names, when that plural is more frequent
     than its singular (ciseaux, lunettes).
 The complete list holds them all, the default list those that are frequent
-themselves (same spelling, same accents) or that a children's list names;
-both leave out the excluded words.
+themselves (same spelling, same accents) or that a children's list names,
+less the feminines of past participles taken as nouns (épousée) and the
+words set aside; both leave out the excluded words.
 
 Usage: select-words.py DIC AFF FREQ REVIEW TYPING VOCAB DATA_DIR OUT_DIR MIN MAX"""
 import collections
@@ -138,7 +139,10 @@ class Lexicon:
              conjugations), a derived feminine its feminine forms
     owners:  {spelling of any stem or derived form: stems of the entries giving it}
     plurals: {plural spelling: singular spelling} of the nouns
-    names:   folded forms of the proper nouns"""
+    names:   folded forms of the proper nouns
+    verbs, nominal: stems of the verb entries, and of the noun and adjective
+             entries taken
+    participles: {past participle spelling: stems of the verbs giving it}"""
 
     def __init__(self, dic_path, rules):
         self.forms = {}
@@ -146,6 +150,9 @@ class Lexicon:
         self.owners = collections.defaultdict(set)
         self.plurals = {}
         self.names = set()
+        self.verbs = set()
+        self.participles = collections.defaultdict(set)
+        self.nominal = set()
         with open(dic_path, encoding="utf-8") as f:
             next(f)  # entry count
             for line in f:
@@ -164,11 +171,12 @@ class Lexicon:
         self.inflected[form].add(form)
         self.inflected[form].update(inflected)
 
-    def own_forms(self, form):
+    def own_forms(self, form, rare):
         """The spelling itself, and those of its inflected forms that no other
-        entry derives: "baleines" (plural of baleine, and a form of the verb
-        baleiner) counts for neither word."""
-        return {form} | {f for f in self.inflected[form] if self.owners[f] <= {form}}
+        entry derives but the given rare ones: "glaces" (plural of glace, and a
+        form of the frequent verb glacer) counts for neither word, "baleines"
+        for the noun when baleiner is given as rare."""
+        return {form} | {f for f in self.inflected[form] if self.owners[f] - {form} <= rare}
 
     def _read(self, fields, affixes, unchanged):
         raw, _, flag_text = fields[0].partition("/")
@@ -181,6 +189,11 @@ class Lexicon:
         derived = list(affixed(raw, flags, affixes))
         for form in [stem] + [form for form, _, _ in derived]:
             self.owners[form].add(stem)
+        if any(VERB.match(p) for p in pos):
+            self.verbs.add(stem)
+            for form, morph, _ in derived:
+                if "po:ppas" in morph:
+                    self.participles[form].add(stem)
         if PROPER & pos or stem[:1].isupper():
             self.names.add(fold(stem))
         if PROPER & pos or flags & {FORBIDDEN, KEEPCASE, NOSUGGEST}:
@@ -208,6 +221,8 @@ class Lexicon:
                     self.owners[form].add(stem)
         if stands_alone(stem, flags, derived):
             self.add(stem, "stem", (form for form, _, _ in derived))
+        if {"nom", "adj"} & pos:
+            self.nominal.add(stem)
         if "nom" not in pos:
             return
         feminines = [form for form, morph, _ in derived if "is:fem" in morph]
@@ -330,13 +345,28 @@ for word, forms in spellings.items():
         kinds[min((lexicon.forms[f] for f in forms), key=KINDS.index)] += 1
 stems = {w for w, forms in spellings.items() if any(lexicon.forms[f] == "stem" for f in forms)}
 playable = {w for w in spellings if PLAYABLE.fullmatch(w)}
+# Verbs whose infinitive is not frequent and which are no noun or adjective:
+# a form one of them shares with a noun or adjective counts for that word.
+rare_verbs = {v for v in lexicon.verbs - lexicon.nominal if v not in rank}
 evidence = {}
+seen_forms = {}
 for w in playable:
-    seen = set().union(*(lexicon.own_forms(f) for f in spellings[w])) & rank.keys()
+    seen = set().union(*(lexicon.own_forms(f, rare_verbs if f in lexicon.nominal else set())
+                         for f in spellings[w])) & rank.keys()
     if seen:
         evidence[w] = min(seen, key=rank.get)
+        seen_forms[w] = seen
 frequent_words = set(evidence)
 children_words = {w for w in playable if spellings[w] & children}
+
+
+# Frequent words that a player meets as another word, left to the complete
+# list unless a children's list names them or gardes.txt keeps them: the
+# feminines of past participles taken as nouns (épousée, tombée).
+participle_feminine = {w for w in frequent_words
+                       if all(lexicon.forms[f] == "feminine" and f.endswith("e")
+                              and f[:-1] in lexicon.participles for f in spellings[w])}
+another_word = participle_feminine - children_words
 frequent = {w for w in map(fold, frequent_forms) if PLAYABLE.fullmatch(w)}
 common = frequent_words | children_words
 
@@ -370,7 +400,7 @@ require_none(uncommon.keys() - common, "hors-defaut.txt names words that are nei
 require_none(excluded.keys() - playable, "exclus.txt names words that are in no list")
 
 complete_list = playable - excluded.keys()
-plain_common = common - uncommon.keys()
+plain_common = common - uncommon.keys() - (another_word - kept.keys())
 default_list = plain_common - excluded.keys()
 
 note(f"{'step':<34} {'default':>7} {'complete':>9}")
@@ -382,6 +412,7 @@ for kind in KINDS:
 step("frequent themselves", len(frequent_words), "-")
 step("children's words", len(children_words), "-")
 step("frequent or children's", len(common), "-")
+step("  feminine of a participle", len(participle_feminine - children_words), "-")
 step("not set aside", len(plain_common), "-")
 step("after exclusion", len(default_list), len(complete_list))
 children_all = {fold(t) for t in children if PLAYABLE.fullmatch(fold(t))}

@@ -153,6 +153,9 @@ void TestVocabulary::derivedFormsAreWordsOfTheirOwn_data()
     QTest::newRow("stem with a ligature") << QStringLiteral("CHOEUR") << true << true;
     QTest::newRow("rare feminine of bûcheron/F+") << QStringLiteral("BUCHERONNE") << false << true;
     QTest::newRow("frequent only as a verb form") << QStringLiteral("ECLAIRE") << false << true;
+    QTest::newRow("plural shared with a rare verb") << QStringLiteral("PANTOUFLE") << true << true;
+    QTest::newRow("feminine of a participle") << QStringLiteral("TOMBEE") << false << true;
+    QTest::newRow("feminine of a participle, kept") << QStringLiteral("FIANCEE") << true << true;
     QTest::newRow("variant of an excluded word") << QStringLiteral("PEQUENOT") << false << false;
 }
 
