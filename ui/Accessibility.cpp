@@ -75,6 +75,7 @@ public:
     {
         QAccessible::State s = ShownTextInterface::state();
         s.readOnly = role() != QAccessible::EditableText;
+        s.editable = role() == QAccessible::EditableText;
         return s;
     }
 };
