@@ -177,11 +177,11 @@ void TPocket::Button17Click()
     m_engine.squareRootKey();
 }
 
-// "C" clears as an opening does, and the cleared display is spoken.
+// "C" clears as an opening does; the display is then blank, and the clearing is spoken.
 void TPocket::Button18Click()
 {
     FormActivate();
-    m_notice->say(m_engine.display());
+    m_notice->say(QStringLiteral("Effacé"));
 }
 
 void TPocket::Button19Click()

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Plays each *.steps file here under the real screen reader (../shared/orca/listen beside the clone)
-# and fails when one of its expect lines is not spoken. Each file names its word ("# word: W") and
+# and fails when one of its expect lines is not spoken. Each file names its words ("# words: W..."), and
 # the frozen time of day its run starts at ("# clock: HH:MM"): the game draws from that clock, so
 # a one-word file and a fixed clock make every game the same. Usage: run.sh [STEPS...]
 set -euo pipefail
@@ -15,10 +15,11 @@ command -v faketime >/dev/null || apt-get install -y -q faketime >/dev/null
 failed=0
 for steps in "$@"; do
     steps=$(cd "$(dirname "$steps")" && pwd)/$(basename "$steps")
-    word=$(sed -n 's/^# word: *//p' "$steps")
+    words=$(sed -n 's/^# words: *//p' "$steps")
     clock=$(sed -n 's/^# clock: *//p' "$steps")
     work=$(mktemp -d)
-    printf '%s\n' "${word:-PARAPLUIE}" >"$work/mots.txt"
+    # shellcheck disable=SC2086 # one word a line
+    printf '%s\n' ${words:-PARAPLUIE} >"$work/mots.txt"
     "$build/words/orv_mkdat" "$work/mots.txt" "$work/Pendu.dat" >/dev/null
     # Time stands still for the program only; its timers run on the monotonic clock, left alone.
     if (cd "$work" && FAKETIME_DONT_FAKE_MONOTONIC=1 "$listen" --out "$work/logs" /usr/bin/faketime "$steps" \
