@@ -105,7 +105,11 @@ void TMainForm::keyPressEvent(QKeyEvent *event)
 {
     const QString text = event->text();
     if (text.size() == 1)
-        ErrorReport::guarded(this, [this, c = text.at(0)] { rules().FormKeyPress(c); });
+        ErrorReport::guarded(this, [this, c = text.at(0)] {
+            const GameMoment before = momentOf(rules());
+            rules().FormKeyPress(c);
+            announce(letterAnnouncement(c, before, momentOf(rules())));
+        });
     QMainWindow::keyPressEvent(event);
 }
 
@@ -117,10 +121,12 @@ void TMainForm::resizeEvent(QResizeEvent *event)
 
 bool TMainForm::event(QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1
-        && static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier) {
-        ErrorReport::guarded(this, [this] { showHelpContext(2); });
-        return true;
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->modifiers() == Qt::NoModifier) {
+        switch (static_cast<QKeyEvent *>(event)->key()) {
+        case Qt::Key_F1: ErrorReport::guarded(this, [this] { showHelpContext(2); }); return true;
+        case Qt::Key_F3: ErrorReport::guarded(this, [this] { SayState(); }); return true;
+        default: break;
+        }
     }
     return QMainWindow::event(event);
 }
@@ -167,6 +173,8 @@ void TMainForm::render()
         m_boxes[i]->setText(d.boxCaption[i]);
         m_boxes[i]->setAccessibleName(d.boxCaption[i] == QLatin1String(".") ? QStringLiteral("lettre cachée")
                                                                             : d.boxCaption[i]);
+        // Empty boxes before the first game hold nothing to read.
+        m_boxes[i]->setFocusPolicy(d.boxCaption[i].isEmpty() ? Qt::NoFocus : Qt::StrongFocus);
     }
     for (std::size_t i = 0; i < m_keys.size(); ++i)
         m_keys[i]->setEnabled(d.keyEnabled[i]);
@@ -178,24 +186,13 @@ void TMainForm::render()
     m_gallows->setCurrentIndex(d.gallowsPage);
     m_gallows->setAccessibleDescription(QStringLiteral("Étape %1 sur 6").arg(d.gallowsPage));
     m_vitamin->setVisible(d.vitaminVisible);
+    // The revealed letter is spoken as the Joker is used and by F3; the name stays "Joker".
     m_joker->setText(d.jokerCaption);
-    // Set only when it changes: each setting is reported to the screen reader.
-    const QString revealed = d.jokerCaption == QLatin1String("Joker")
-        ? QString()
-        : QStringLiteral("Lettre révélée : %1").arg(d.jokerCaption);
-    if (m_joker->accessibleDescription() != revealed)
-        m_joker->setAccessibleDescription(revealed);
+}
 
-    if (newGameStarted(m_shownDisplay, d))
-        m_gameArea->endAnnouncement();
-    const QString announcement = announcementFor(m_shownDisplay, d);
-    if (!announcement.isEmpty())
-        m_gameArea->announce(announcement);
-    // A finished game leaves the letter boxes and the Joker nothing to do: the focus comes back to
-    // the game area, whose new name the screen reader then reads.
-    if (gameEnded(m_shownDisplay, d) && m_gameArea->isAncestorOf(focusWidget()))
-        m_gameArea->setFocus(Qt::OtherFocusReason);
-    m_shownDisplay = d;
+void TMainForm::announce(const QString &text)
+{
+    m_gameArea->announce(text);
 }
 
 void TMainForm::focusGameArea()
@@ -208,6 +205,7 @@ void TMainForm::focusGameArea()
 void TMainForm::OpenItemClick()
 {
     rules().OpenItemClick();
+    announce(newGameAnnouncement(momentOf(rules())));
 }
 
 void TMainForm::ExitItemClick()
@@ -217,12 +215,21 @@ void TMainForm::ExitItemClick()
 
 void TMainForm::SpeedButtonClick(int index)
 {
+    const GameMoment before = momentOf(rules());
     rules().LetterKeyClick(char('A' + index));
+    announce(letterAnnouncement(QChar(u'A' + index), before, momentOf(rules())));
 }
 
 void TMainForm::Button13Click()
 {
+    const GameMoment before = momentOf(rules());
     rules().Button13Click();
+    announce(jokerAnnouncement(before, momentOf(rules())));
+}
+
+void TMainForm::SayState()
+{
+    announce(stateAnnouncement(momentOf(rules())));
 }
 
 void TMainForm::Timer1Timer()

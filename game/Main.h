@@ -88,6 +88,8 @@ public:
 
     void SpeedButtonClick(int index);
     void Button13Click();
+    // F3: the game told again, for a player who cannot see it.
+    void SayState();
     void Timer1Timer();
     void ShowHint(const QString &hint);
     void FormResize();
@@ -117,6 +119,8 @@ private:
                                 void (TMainForm::*handler)());
 
     void render();
+    // Spoken by the screen reader wherever the focus is in the window.
+    void announce(const QString &text);
     // Letters typed anywhere in the game area play; menus and commands give the focus back to it.
     void focusGameArea();
     bool closeModalWindows();
@@ -137,7 +141,6 @@ private:
     std::array<HeaderBar *, 4> m_counters{};
     QStackedWidget *m_gallows = nullptr;
     AnnouncingArea *m_gameArea = nullptr;
-    GameDisplay m_shownDisplay;
     QToolButton *m_vitamin = nullptr;
     QPushButton *m_joker = nullptr;
     QLabel *m_hintPanel = nullptr;

@@ -5,6 +5,7 @@
 #include "Fonts.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <algorithm>
@@ -55,9 +56,13 @@ void TMeilleurs::createControls()
         score->setGeometry(ScoreLeft, top, ScoreWidth, RowHeight);
         score->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         score->setTextFormat(Qt::PlainText);
+        // Each row is read by the keyboard through its score, named after the whole row.
+        score->setFocusPolicy(Qt::TabFocus);
         m_labels[2 * r - 2] = name;
         m_labels[2 * r - 1] = score;
     }
+    for (int r = 1; r <= Ranks; ++r)
+        nameRow(r);
 }
 
 void TMeilleurs::Init(const QString &name, const QString &score, int rank)
@@ -66,6 +71,31 @@ void TMeilleurs::Init(const QString &name, const QString &score, int rank)
         return;
     showName(m_labels[2 * rank - 2], name);
     m_labels[2 * rank - 1]->setText(score);
+    nameRow(rank);
+}
+
+// "Rang 1 : Ana, 120", with the whole name even when it is shown elided.
+void TMeilleurs::nameRow(int rank)
+{
+    QLabel *name = m_labels[2 * rank - 2];
+    const QString fullName = name->toolTip().isEmpty() ? name->text() : name->toolTip();
+    const QString score = m_labels[2 * rank - 1]->text();
+    m_labels[2 * rank - 1]->setAccessibleName(fullName.isEmpty() && score.isEmpty()
+                                                  ? QStringLiteral("Rang %1 : vide").arg(rank)
+                                                  : QStringLiteral("Rang %1 : %2, %3").arg(rank).arg(fullName, score));
+}
+
+bool TMeilleurs::formKeyDown(QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Up && event->key() != Qt::Key_Down)
+        return FormDialog::formKeyDown(event);
+    const auto row = std::find(m_labels.begin(), m_labels.end(), focusWidget());
+    if (row == m_labels.end())
+        return false;
+    const auto at = std::distance(m_labels.begin(), row) + (event->key() == Qt::Key_Down ? 2 : -2);
+    if (at > 0 && at < qsizetype(m_labels.size()))
+        m_labels[std::size_t(at)]->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 // The label is as wide as its text; a name too wide for its room is elided and shown whole in the tooltip.

@@ -23,11 +23,14 @@ public:
     void Button1Click();
 
 protected:
+    // Up and Down move from row to row.
+    bool formKeyDown(QKeyEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
 
 private:
     void createControls();
     void showName(QLabel *label, const QString &name);
+    void nameRow(int rank);
 
     QWidget *m_panel1 = nullptr;
     QPushButton *m_button1 = nullptr;

@@ -533,7 +533,8 @@ void TestWordTools::focusedCellTakesTypedKeys()
     for (int p = 1; p <= position; ++p)
         QTest::keyClick(search.focusWidget(), Qt::Key_Tab);
     auto *cell = child<QLabel>(&search, QStringLiteral("Label%1").arg(position + 1));
-    QCOMPARE(search.focusWidget(), cell);
+    // A cell beyond the length is closed: Tab passes it by and it takes no key.
+    QCOMPARE(search.focusWidget() == cell, cell->isEnabled());
     for (int key : keys) {
         if (key < 0x80)
             QTest::keyClick(cell, char(key));
@@ -544,7 +545,7 @@ void TestWordTools::focusedCellTakesTypedKeys()
     QCOMPARE(child<QWidget>(&search, QStringLiteral("Panel1"))->isVisible(), paletteShown);
 
     QTest::mouseClick(child<QLabel>(&search, QStringLiteral("Label2")), Qt::LeftButton);
-    QCOMPARE(search.focusWidget(), cell);
+    QCOMPARE(search.focusWidget() == cell, cell->isEnabled());
 }
 
 void TestWordTools::lengthFieldIsSetBackOnLeaving_data()

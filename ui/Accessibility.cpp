@@ -75,6 +75,7 @@ public:
     {
         QAccessible::State s = ShownTextInterface::state();
         s.readOnly = role() != QAccessible::EditableText;
+        s.editable = role() == QAccessible::EditableText;
         return s;
     }
 };
@@ -137,16 +138,16 @@ public:
     QString text(QAccessible::Text) const override { return QString(); }
 };
 
-class AnnouncingAreaInterface : public QAccessibleWidget
+class NoticeInterface : public QAccessibleWidget
 {
 public:
-    explicit AnnouncingAreaInterface(AnnouncingArea *area) : QAccessibleWidget(area, QAccessible::Pane) {}
+    explicit NoticeInterface(Notice *notice) : QAccessibleWidget(notice, QAccessible::Notification) {}
 
     QString text(QAccessible::Text t) const override
     {
         if (t == QAccessible::Name)
-            return static_cast<const AnnouncingArea *>(widget())->spokenName();
-        return QAccessibleWidget::text(t);
+            return static_cast<const Notice *>(widget())->text();
+        return QString();
     }
 };
 
@@ -158,8 +159,8 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
         return new HeaderBarInterface(static_cast<HeaderBar *>(object));
     if (className == QLatin1String("Decoration"))
         return new DecorationInterface(static_cast<Decoration *>(object));
-    if (className == QLatin1String("AnnouncingArea"))
-        return new AnnouncingAreaInterface(static_cast<AnnouncingArea *>(object));
+    if (className == QLatin1String("Notice"))
+        return new NoticeInterface(static_cast<Notice *>(object));
     return nullptr;
 }
 

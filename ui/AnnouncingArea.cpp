@@ -2,20 +2,29 @@
 
 #include "Accessibility.h"
 
-AnnouncingArea::AnnouncingArea(const QString &name, QWidget *parent) : QWidget(parent), m_name(name)
+Notice::Notice(QWidget *parent) : QWidget(parent)
 {
     Accessibility::install();
+    setObjectName(QStringLiteral("Notice"));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setGeometry(0, 0, 0, 0);
+    hide();
 }
 
-void AnnouncingArea::announce(const QString &text)
+// The screen reader speaks a notification when it is shown; its name is the text.
+void Notice::say(const QString &text)
 {
-    m_announcement = text;
-    QAccessibleEvent event(this, QAccessible::NameChanged);
-    Accessibility::notify(&event);
+    if (text.isEmpty())
+        return;
+    hide();
+    m_text = text;
+    QAccessibleEvent renamed(this, QAccessible::NameChanged);
+    Accessibility::notify(&renamed);
+    show();
 }
 
-void AnnouncingArea::endAnnouncement()
+AnnouncingArea::AnnouncingArea(const QString &name, QWidget *parent) : QWidget(parent), m_notice(new Notice(this))
 {
-    if (!m_announcement.isEmpty())
-        announce(QString());
+    setAccessibleName(name);
 }

@@ -1,11 +1,27 @@
-// AnnouncingArea: the focus keeper whose name tells what just happened.
+// AnnouncingArea: the focus keeper of a window; Notice: the notification that speaks what just happened.
 #pragma once
 
 #include <QString>
 #include <QWidget>
 
-// The area that keeps the keyboard focus while nothing else needs it. What happens there is
-// told through its name: announce() renames it and raises the name change, which AT-SPI passes on.
+// A notification a screen reader speaks as it appears, wherever the focus is. It takes no room
+// and draws nothing; say() shows it again with the new text, so a repeated text is spoken again.
+class Notice : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Notice(QWidget *parent);
+
+    QString text() const { return m_text; }
+    void say(const QString &text);
+
+private:
+    QString m_text;
+};
+
+// The area that keeps the keyboard focus while nothing else needs it; what happens there is
+// spoken by its notice.
 class AnnouncingArea : public QWidget
 {
     Q_OBJECT
@@ -13,13 +29,9 @@ class AnnouncingArea : public QWidget
 public:
     explicit AnnouncingArea(const QString &name, QWidget *parent = nullptr);
 
-    // The last announcement, or the area's own name when there is none.
-    QString spokenName() const { return m_announcement.isEmpty() ? m_name : m_announcement; }
-    void announce(const QString &text);
-    // Back to the area's own name, also raised, so the next announcement is a change even when it repeats.
-    void endAnnouncement();
+    Notice *notice() const { return m_notice; }
+    void announce(const QString &text) { m_notice->say(text); }
 
 private:
-    QString m_name;
-    QString m_announcement;
+    Notice *m_notice;
 };

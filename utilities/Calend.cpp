@@ -1,6 +1,7 @@
 // The calendar window: a teal panel with the month buttons and the header over the month grid.
 #include "Calend.h"
 
+#include "AnnouncingArea.h"
 #include "BevelPanel.h"
 #include "ErrorReport.h"
 #include "Fonts.h"
@@ -43,6 +44,7 @@ TCalendrier::TCalendrier(QWidget *parent, const QDate &today)
     setTabOrder(m_bitBtn1, m_bitBtn2);
     // Later openings keep the control that had the focus at the last closing.
     m_calendar1->setFocus();
+    m_notice = new Notice(this);
     FormActivate();
 }
 
@@ -94,9 +96,12 @@ void TCalendrier::FormActivate()
     m_label1->resize(HeaderWidth, m_label1->height());
 }
 
+// The grid speaks the day it moves its focus to; a change made from a button is spoken here.
 void TCalendrier::Calendar1Change()
 {
     FormActivate();
+    if (!m_calendar1->hasFocus())
+        m_notice->say(QStringLiteral("%1 : %2").arg(m_label1->text(), spokenDate(m_calendar1->date())));
 }
 
 void TCalendrier::BitBtn1Click()

@@ -6,6 +6,7 @@
 #include <QDate>
 
 class MonthGrid;
+class Notice;
 class QLabel;
 class QPushButton;
 
@@ -41,4 +42,5 @@ private:
     QPushButton *m_button1 = nullptr;
     QLabel *m_label1 = nullptr;
     MonthGrid *m_calendar1 = nullptr;
+    Notice *m_notice = nullptr;
 };

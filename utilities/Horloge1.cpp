@@ -7,6 +7,7 @@
 #include "Fonts.h"
 #include "Palette.h"
 #include "Pictures.h"
+#include "AnnouncingArea.h"
 #include "Readout.h"
 #include "SpinButton.h"
 
@@ -128,6 +129,7 @@ void THorloge::createControls(QWidget *panel)
     setTabOrder(m_spinButton1->upArrow(), m_spinButton1->downArrow());
     setTabOrder(m_spinButton1->downArrow(), m_button2);
     m_button1->setFocus();
+    m_notice = new Notice(this);
 }
 
 std::optional<ClockField> THorloge::selectedField() const
@@ -178,12 +180,24 @@ void THorloge::SpinButton1UpClick()
 {
     m_face.step(selectedField(), +1);
     render();
+    sayStepped();
 }
 
 void THorloge::SpinButton1DownClick()
 {
     m_face.step(selectedField(), -1);
     render();
+    sayStepped();
+}
+
+// The readout that holds the chosen field, as it now reads.
+void THorloge::sayStepped()
+{
+    const std::optional<ClockField> field = selectedField();
+    if (!field)
+        return;
+    const bool time = *field == ClockField::Hour || *field == ClockField::Minute;
+    m_notice->say(QStringLiteral("%1 : %2").arg(SpokenFieldNames.at(int(*field)), time ? m_face.timeText() : m_face.dateText()));
 }
 
 void THorloge::Button1Click()

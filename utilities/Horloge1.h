@@ -4,6 +4,7 @@
 #include "ClockFace.h"
 #include "FormDialog.h"
 
+class Notice;
 class QButtonGroup;
 class QLabel;
 class QPushButton;
@@ -39,6 +40,7 @@ private:
                           int top);
     std::optional<ClockField> selectedField() const;
     void render();
+    void sayStepped();
 
     ClockFace m_face;
     QLabel *m_label1 = nullptr;
@@ -48,4 +50,5 @@ private:
     QPushButton *m_button1 = nullptr;
     QPushButton *m_button2 = nullptr;
     QTimer *m_timer1 = nullptr;
+    Notice *m_notice = nullptr;
 };

@@ -21,12 +21,6 @@ QLocale french()
     return QLocale(QLocale::French, QLocale::France);
 }
 
-// "mercredi 9 décembre 2026"
-QString spokenDate(const QDate &date)
-{
-    return french().toString(date, QStringLiteral("dddd d MMMM yyyy"));
-}
-
 // The accessible children: the seven column headers, then the weeks row by row.
 int childIndexOfDay(const QDate &date)
 {
@@ -212,6 +206,11 @@ QAccessibleInterface *monthGridInterface(const QString &className, QObject *obje
 }
 
 } // namespace
+
+QString spokenDate(const QDate &date)
+{
+    return french().toString(date, QStringLiteral("dddd d MMMM yyyy"));
+}
 
 MonthGrid::MonthGrid(const QDate &date, QWidget *parent) : QWidget(parent), m_date(date)
 {

@@ -5,6 +5,9 @@
 #include <QDate>
 #include <QWidget>
 
+// "mercredi 9 décembre 2026": how a day is read.
+QString spokenDate(const QDate &date);
+
 class MonthGrid : public QWidget
 {
     Q_OBJECT

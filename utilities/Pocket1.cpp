@@ -1,6 +1,7 @@
 // The calculator window: binds the display and the keys to the calculator engine.
 #include "Pocket1.h"
 
+#include "AnnouncingArea.h"
 #include "BevelPanel.h"
 #include "CaptionButton.h"
 #include "Decoration.h"
@@ -12,6 +13,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScopedValueRollback>
 #include <utility>
 
 namespace {
@@ -82,6 +84,12 @@ TPocket::TPocket(QWidget *parent)
     createKeys();
     setCancelButton(findChild<QPushButton *>(QStringLiteral("Button19")));
     connect(&m_engine, &CalculatorEngine::displayChanged, m_label1, &QLabel::setText);
+    // Each key that changes the display has it spoken; the clearing at opening is not a key.
+    m_notice = new Notice(this);
+    connect(&m_engine, &CalculatorEngine::displayChanged, m_notice, [this](const QString &text) {
+        if (!m_opening)
+            m_notice->say(text);
+    });
 }
 
 void TPocket::createDisplay()
@@ -169,9 +177,11 @@ void TPocket::Button17Click()
     m_engine.squareRootKey();
 }
 
+// "C" clears as an opening does; the display is then blank, and the clearing is spoken.
 void TPocket::Button18Click()
 {
     FormActivate();
+    m_notice->say(QStringLiteral("Effacé"));
 }
 
 void TPocket::Button19Click()
@@ -181,6 +191,7 @@ void TPocket::Button19Click()
 
 void TPocket::FormActivate()
 {
+    const QScopedValueRollback opening(m_opening, true);
     m_engine.clear();
     m_button11->setFocus();
 }

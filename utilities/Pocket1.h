@@ -4,6 +4,7 @@
 #include "CalculatorEngine.h"
 #include "FormDialog.h"
 
+class Notice;
 class QLabel;
 class QPushButton;
 
@@ -53,4 +54,6 @@ private:
     CalculatorEngine m_engine;
     QLabel *m_label1 = nullptr;
     QPushButton *m_button11 = nullptr;
+    Notice *m_notice = nullptr;
+    bool m_opening = false;
 };

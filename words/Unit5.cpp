@@ -1,6 +1,7 @@
 // Everything but the copy of the list and the palette's visibility is kept from one opening to the next.
 #include "Unit5.h"
 
+#include "AnnouncingArea.h"
 #include "ErrorReport.h"
 #include "Fonts.h"
 #include "HeaderBar.h"
@@ -23,6 +24,8 @@ namespace {
 constexpr int CellsLeft = 80;
 constexpr int CellPitch = 32;
 constexpr char PaletteCharacters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZ.";
+// How many of the words found are read out after the count.
+constexpr int SpokenResults = 5;
 
 QFrame *frame(QWidget *parent, QRect geometry)
 {
@@ -85,6 +88,7 @@ TRMots::TRMots(QWidget *parent) : FormDialog(parent)
         addButton(this, QStringLiteral("Fermer"), "Button3", {400, 312, 108, 23}, [this] { Button3Click(); });
     // "Fermer" is not a cancel button: Escape does nothing here, the close box closes as "Fermer" does.
     setCloseBoxButton(button3);
+    m_notice = new Notice(this);
 
     renderPattern();
 }
@@ -100,6 +104,8 @@ void TRMots::createPatternFrame()
     m_spinEdit1 = new LengthField(upper);
     m_spinEdit1->setObjectName(QStringLiteral("SpinEdit1"));
     m_spinEdit1->setGeometry(12, 36, 52, 24);
+    // The cells open and close with the length, whichever way it is changed.
+    m_spinEdit1->installEventFilter(this);
     label1->setBuddy(m_spinEdit1);
 
     // The position numbers only label the cells: no clicks, no resizing.
@@ -210,6 +216,9 @@ void TRMots::Button2Click()
     m_search.search(m_spinEdit1->value());
     m_results.setStringList(m_search.results());
     m_edit1->setText(m_search.countText());
+    const QStringList first = m_search.results().mid(0, SpokenResults);
+    m_notice->say(first.isEmpty() ? m_search.countText()
+                                  : QStringLiteral("%1 : %2").arg(m_search.countText(), first.join(QStringLiteral(", "))));
 }
 
 void TRMots::Button3Click()
@@ -224,13 +233,27 @@ void TRMots::FormClose()
 
 void TRMots::renderPattern()
 {
-    for (int p = 1; p <= WordSearch::Cells; ++p)
-        m_cells[std::size_t(p - 1)]->setText(QString(m_search.cell(p)));
+    const int length = m_spinEdit1->value();
+    for (int p = 1; p <= WordSearch::Cells; ++p) {
+        PatternCell *cell = m_cells[std::size_t(p - 1)];
+        cell->setText(QString(m_search.cell(p)));
+        // A cell beyond the length takes no letter, so it takes no focus either.
+        const bool open = p <= WordSearch::MinLength || p <= length;
+        cell->setEnabled(open);
+        cell->setFocusPolicy(open ? Qt::TabFocus : Qt::NoFocus);
+    }
     m_panel1->setVisible(m_search.paletteShown());
 }
 
 bool TRMots::eventFilter(QObject *watched, QEvent *event)
 {
+    if (watched == m_spinEdit1) {
+        const bool handled = FormDialog::eventFilter(watched, event);
+        if (event->type() == QEvent::KeyRelease || event->type() == QEvent::MouseButtonRelease
+            || event->type() == QEvent::Wheel || event->type() == QEvent::FocusOut)
+            renderPattern();
+        return handled;
+    }
     if (event->type() == QEvent::MouseButtonRelease) {
         const auto *mouse = static_cast<QMouseEvent *>(event);
         for (int p = 1; p <= WordSearch::Cells; ++p) {

@@ -10,6 +10,7 @@
 
 class HeaderBar;
 class LengthField;
+class Notice;
 class QLabel;
 class QLineEdit;
 class QListView;
@@ -74,4 +75,5 @@ private:
     QLineEdit *m_edit1 = nullptr;
     QListView *m_listBox1 = nullptr;
     QWidget *m_panel1 = nullptr;
+    Notice *m_notice = nullptr;
 };
