@@ -9,7 +9,8 @@ packages=(
     libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth libxcb1-dev
-    desktop-file-utils appstream dpkg-dev librsvg2-bin lintian
+    desktop-file-utils appstream dpkg-dev librsvg2-bin
+    faketime lintian
 )
 
 missing=()

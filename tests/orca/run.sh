@@ -9,7 +9,7 @@ root=$(cd "$here/../.." && pwd)
 build=${BUILD_DIR:-$root/build}
 listen=${LISTEN:-$root/../shared/orca/listen}
 
-command -v faketime >/dev/null || apt-get install -y -q faketime >/dev/null
+command -v faketime >/dev/null || { apt-get update -q >/dev/null && apt-get install -y -q faketime >/dev/null; }
 
 [ $# -gt 0 ] || set -- "$here"/*.steps
 failed=0
