@@ -4,6 +4,7 @@
 #include "AnnouncingArea.h"
 #include "CaptionButton.h"
 #include "ErrorReport.h"
+#include "FocusFrame.h"
 #include "Fonts.h"
 #include "HeaderBar.h"
 #include "Hints.h"
@@ -30,6 +31,7 @@ constexpr int RightPanelWidth = 351;
 constexpr int BoxesLeft = 24;
 constexpr int BoxesTop = 352;
 constexpr int BoxSize = 30;
+constexpr int FieldFrameMargin = 2;
 constexpr int ClientWidth = TMainForm::OuterWidth - 8;             // a 4-pixel frame on each side
 constexpr int ClientHeight = TMainForm::OuterHeight - 8 - 23 - 19; // frame, caption, menu
 
@@ -56,6 +58,12 @@ void TMainForm::createControls()
     Palette::setBackground(client, Orange);
     setCentralWidget(client);
     client->installEventFilter(this);
+    // The panels cover the area's edges: its frame goes round the orange field they leave.
+    FocusFrame::follow(client, [client] {
+        return QRect(0, ToolbarHeight, client->width() - RightPanelWidth,
+                     client->height() - KeyboardHeight - ToolbarHeight)
+            .adjusted(FieldFrameMargin, FieldFrameMargin, -FieldFrameMargin, -FieldFrameMargin);
+    });
     // Any smaller, the right panel and the keyboard would slide over the gallows and the letter boxes.
     client->setMinimumSize(BoxesLeft + BoxSize * GameDisplay::BoxCount + RightPanelWidth,
                            BoxesTop + BoxSize + KeyboardHeight);
@@ -219,6 +227,7 @@ void TMainForm::createLetterBoxes(QWidget *client)
         box->setGeometry(BoxesLeft + BoxSize * i, BoxesTop, BoxSize, BoxSize);
         box->setFont(arial(30));
         box->setFocusPolicy(Qt::StrongFocus);
+        FocusFrame::follow(box);
         box->setAccessibleDescription(QStringLiteral("Lettre %1 du mot").arg(i + 1));
         m_boxes[std::size_t(i)] = box;
     }
@@ -280,6 +289,7 @@ void TMainForm::createKeyboard(QWidget *client)
     m_joker->setFont(arial(20));
     // The caption shows the revealed letter; the name stays, the letter goes to the description.
     m_joker->setAccessibleName(QStringLiteral("Joker"));
+    FocusFrame::follow(m_joker);
     connectGuarded(m_joker, &QPushButton::clicked, this, [this] { Button13Click(); });
 
     m_vitamin = new QToolButton(panel);

@@ -1,4 +1,5 @@
 // Tests of the help window, its pages and the pictures compiled into the resources.
+#include "Accessibility.h"
 #include "HelpViewer.h"
 #include "TextFolding.h"
 
@@ -69,6 +70,7 @@ private slots:
     void backAndForwardRetraceThePagesShown();
     void everyPictureIsAValidSvgOfItsSize_data();
     void everyPictureIsAValidSvgOfItsSize();
+    void tabTellsEachLinkAsAFocusedLink();
 };
 
 void TestHelpViewer::contextNumberOpensItsPage_data()
@@ -329,3 +331,30 @@ void TestHelpViewer::everyPictureIsAValidSvgOfItsSize()
 
 QTEST_MAIN(TestHelpViewer)
 #include "tst_helpviewer.moc"
+
+void TestHelpViewer::tabTellsEachLinkAsAFocusedLink()
+{
+    HelpViewer viewer;
+    viewer.showContext(3);
+    viewer.show();
+    viewer.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&viewer));
+    auto *browser = viewer.findChild<QTextBrowser *>(QStringLiteral("helpBrowser"));
+    browser->setFocus();
+    QStringList told;
+    Accessibility::setObserverForTests([&told](QAccessibleEvent *event) {
+        QAccessibleInterface *link = event->accessibleInterface();
+        if (event->type() == QAccessible::Focus && link && link->role() == QAccessible::Link
+            && link->state().focused)
+            told << link->text(QAccessible::Name);
+    });
+    for (Qt::Key key : {Qt::Key_Tab, Qt::Key_Tab, Qt::Key_Backtab}) {
+        QTest::keyClick(browser, key, key == Qt::Key_Backtab ? Qt::ShiftModifier : Qt::NoModifier);
+        QCoreApplication::processEvents();
+    }
+    Accessibility::setObserverForTests({});
+    QCOMPARE(told.size(), 3);
+    QVERIFY(!told.first().isEmpty());
+    QCOMPARE(told.at(2), told.at(0));
+    QVERIFY(told.at(1) != told.at(0));
+}

@@ -10,6 +10,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QImage>
 #include <QLineEdit>
 #include <QDir>
 #include <QLabel>
@@ -43,6 +44,7 @@ private Q_SLOTS:
     void vitaminIconDoesNothingWhenClicked();
     void letterPlaysAfterTheMenusAreLeft_data();
     void letterPlaysAfterTheMenusAreLeft();
+    void everyFocusableControlShowsADarkFrame();
 
     void untouchedListLeavesTheWordFileAlone();
     void removedWordRewritesTheWordFile();
@@ -305,6 +307,41 @@ void TestMainWindow::letterPlaysAfterTheMenusAreLeft()
     QTest::keyClick(QApplication::focusWidget(), 'a');
     QCOMPARE(m_window->rules().state().Tries, tries);
     QVERIFY(!key('A')->isEnabled());
+}
+
+// Counts the pixels that are dark once the widget has the focus and were not before.
+static int darkenedByFocus(QWidget *widget)
+{
+    widget->clearFocus();
+    const QImage before = widget->grab().toImage();
+    widget->setFocus(Qt::TabFocusReason);
+    const QImage after = widget->grab().toImage();
+    int darkened = 0;
+    for (int y = 0; y < after.height(); ++y)
+        for (int x = 0; x < after.width(); ++x)
+            darkened += after.pixel(x, y) != before.pixel(x, y) && QColor(after.pixel(x, y)).lightness() < 80;
+    return darkened;
+}
+
+void TestMainWindow::everyFocusableControlShowsADarkFrame()
+{
+    // A style's own focus mark is a faint tint or outline on the orange; a two-pixel dark frame round
+    // the smallest control, a letter box, darkens at least this much.
+    constexpr int LeastFrame = 100;
+    start(wordFile({"MAISON"}));
+    m_window->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+    QTest::keyClick(m_window.get(), Qt::Key_F2);
+    int checked = 0;
+    for (QWidget *widget : m_window->findChildren<QWidget *>()) {
+        if (!widget->isVisible() || !widget->isEnabled() || !(widget->focusPolicy() & Qt::TabFocus))
+            continue;
+        const int darkened = darkenedByFocus(widget);
+        QVERIFY2(darkened >= LeastFrame, qPrintable(QStringLiteral("%1: %2").arg(widget->objectName()).arg(darkened)));
+        ++checked;
+    }
+    // The game area, the six letter boxes and the Joker.
+    QCOMPARE(checked, 8);
 }
 
 void TestMainWindow::untouchedListLeavesTheWordFileAlone()

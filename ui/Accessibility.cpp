@@ -5,6 +5,7 @@
 #include "Decoration.h"
 #include "HeaderBar.h"
 #include "Readout.h"
+#include "SpokenLinks.h"
 
 #include <QAccessibleWidget>
 
@@ -151,6 +152,34 @@ public:
     }
 };
 
+// The link the keyboard is on in a page: focused while it is current, though the page keeps the focus.
+class LinkStandInInterface : public QAccessibleWidget
+{
+public:
+    explicit LinkStandInInterface(LinkStandIn *standIn) : QAccessibleWidget(standIn, QAccessible::Link) {}
+
+    QString text(QAccessible::Text t) const override
+    {
+        if (t == QAccessible::Name)
+            return standIn()->text();
+        return QString();
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        // Between two links a stand-in holds nothing: a reader walking the tree passes it by.
+        s.focusable = standIn()->isCurrent();
+        s.focused = standIn()->isCurrent();
+        s.invisible = !standIn()->isCurrent();
+        s.linked = true;
+        return s;
+    }
+
+private:
+    const LinkStandIn *standIn() const { return static_cast<const LinkStandIn *>(widget()); }
+};
+
 QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 {
     if (className == QLatin1String("Readout"))
@@ -161,6 +190,8 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
         return new DecorationInterface(static_cast<Decoration *>(object));
     if (className == QLatin1String("Notice"))
         return new NoticeInterface(static_cast<Notice *>(object));
+    if (className == QLatin1String("LinkStandIn"))
+        return new LinkStandInInterface(static_cast<LinkStandIn *>(object));
     return nullptr;
 }
 

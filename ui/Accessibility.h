@@ -6,7 +6,7 @@
 
 namespace Accessibility {
 
-// Installs the interfaces of Readout, Decoration, AnnouncingArea and the counters; their
+// Installs the interfaces of Readout, Decoration, AnnouncingArea, the link stand-ins and the counters; their
 // constructors call it.
 void install();
 

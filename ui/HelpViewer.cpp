@@ -1,6 +1,8 @@
 // The help window: French pages from :/help/, history navigation and a keyword search.
 #include "HelpViewer.h"
 
+#include "SpokenLinks.h"
+
 #include <QAction>
 #include <QCompleter>
 #include <QHBoxLayout>
@@ -137,6 +139,7 @@ void HelpViewer::createBrowser()
     m_browser->setObjectName(QStringLiteral("helpBrowser"));
     m_browser->setAccessibleName(QStringLiteral("Page d'aide"));
     m_browser->setOpenExternalLinks(false);
+    new SpokenLinks(m_browser);
     m_browser->setMinimumWidth(360);
     connect(m_browser, &QTextBrowser::sourceChanged, this, &HelpViewer::updateCaption);
 }
@@ -243,4 +246,7 @@ void HelpViewer::updateCaption()
 {
     const QString title = m_browser->documentTitle();
     setWindowTitle(title.isEmpty() ? captionBase : captionBase + QStringLiteral(" – ") + title);
+    // A screen reader tells the page's title when a link leads there.
+    m_browser->setAccessibleName(title.isEmpty() ? QStringLiteral("Page d'aide")
+                                                 : QStringLiteral("Page d'aide : ") + title);
 }
