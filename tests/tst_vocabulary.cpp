@@ -159,6 +159,9 @@ void TestVocabulary::derivedFormsAreWordsOfTheirOwn_data()
     QTest::newRow("feminine of a participle") << QStringLiteral("TOMBEE") << false << true;
     QTest::newRow("feminine of a participle, kept") << QStringLiteral("FIANCEE") << true << true;
     QTest::newRow("variant of an excluded word") << QStringLiteral("PEQUENOT") << false << false;
+    QTest::newRow("frequent in Wikipedia, read as everyday") << QStringLiteral("AGRUME") << true << true;
+    QTest::newRow("frequent in films, read as literary") << QStringLiteral("COURROUX") << false << true;
+    QTest::newRow("frequent in films, an alcohol") << QStringLiteral("COGNAC") << false << true;
 }
 
 void TestVocabulary::derivedFormsAreWordsOfTheirOwn()
