@@ -197,6 +197,15 @@ QAccessibleInterface *interfaceFor(const QString &className, QObject *object)
 
 } // namespace
 
+void Accessibility::makeUnseen(QWidget *widget, const QString &objectName)
+{
+    install();
+    widget->setObjectName(objectName);
+    widget->setFocusPolicy(Qt::NoFocus);
+    widget->setAttribute(Qt::WA_TransparentForMouseEvents);
+    widget->setGeometry(0, 0, 0, 0);
+}
+
 void Accessibility::install()
 {
     static const bool installed = [] {

@@ -4,11 +4,7 @@
 
 Notice::Notice(QWidget *parent) : QWidget(parent)
 {
-    Accessibility::install();
-    setObjectName(QStringLiteral("Notice"));
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(0, 0, 0, 0);
+    Accessibility::makeUnseen(this, QStringLiteral("Notice"));
     hide();
 }
 

@@ -8,11 +8,7 @@
 
 LinkStandIn::LinkStandIn(QWidget *parent) : QWidget(parent)
 {
-    Accessibility::install();
-    setObjectName(QStringLiteral("LinkStandIn"));
-    setFocusPolicy(Qt::NoFocus);
-    setAttribute(Qt::WA_TransparentForMouseEvents);
-    setGeometry(0, 0, 0, 0);
+    Accessibility::makeUnseen(this, QStringLiteral("LinkStandIn"));
 }
 
 void LinkStandIn::setLink(const QString &text, bool current)
